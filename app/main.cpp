@@ -1,0 +1,24 @@
+// Starts the calculator: the parent window first, then the form inside it,
+// loaded and shown maximized.
+#include "MDIQvl.h"
+#include "frmQvOpen.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+
+    MDIQvl parent;
+    parent.showMaximized();
+
+    auto *form = new frmQvOpen;
+    form->Form_Load();
+    parent.addChild(form)->showMaximized();
+
+    return QApplication::exec();
+}

@@ -1,0 +1,114 @@
+// The calculator form: every control of every page, the handlers named after
+// control and event, and the few form-level variables that carry a choice from
+// one event to the next. The numbers themselves are computed by the Qt-free core.
+#pragma once
+
+#include "orifice.h"
+#include "rectangular_notch.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QVariant>
+#include <QWidget>
+
+#include <functional>
+
+class AniPushButton;
+class ComboBox;
+class Frame;
+class ImageBox;
+class Label;
+class PictureBox;
+class TextBox;
+
+class frmQvOpen : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmQvOpen(QWidget *parent = nullptr);
+    ~frmQvOpen() override;
+
+    // Start-up
+    void Form_Load();
+
+    // Navigation
+    void cmdDWAB2_Click();
+    void cmdDWAB1_Click();
+    void cmdDrop7_Click();
+    void AniPushButton1_Click();
+    void AniPushButton2_Click();
+    void AniPushButton3_Click();
+    void AniPushButton4_Click();
+    void imgLogo_MouseMove();
+    void picButtons_MouseMove();
+
+    // Pipe page
+    void CalcPipe();
+    void FillE1();
+    void FillROE();
+    void txtQT_Change();
+    void txtLOP_Change();
+    void txtDOP_Change();
+    void comE1_Change();
+    void comE1_Click();
+    void comE1_GotFocus();
+    void comE1_LostFocus();
+
+    // Small orifices
+    void CalcSO();
+    void cmdSOSE_Click();
+    void cmdSOR_Click();
+    void cmdSOBRF_Click();
+    void cmdSOBRU_Click();
+    void txtSODia_Change();
+    void txtSOH_Change();
+
+    // Notch selector and rectangular notch
+    void cmdWRec_Click();
+    void cmdWeirTrap_Click();
+    void cmdWeirV_Click();
+    void CalcRec();
+    void cmdCon_Click();
+    void cmdCon1_Click();
+    void cmdCon2_Click();
+    void txtRecHeight_Change();
+    void txtRecWidth_Change();
+
+    // Trapezoidal notch
+    void CalcTrap();
+    void txtTrAn_Change();
+    void txtTrHeight_Change();
+    void txtTrWidth_Change();
+
+    // V-notch
+    void CalcV();
+    void txtVAn_Change();
+    void txtVHeight_Change();
+
+    // How the program ends, and the clock read at load; both can be replaced
+    // (a test ends nothing and starts at a moment of its choosing).
+    std::function<void()> End;
+    std::function<QDateTime()> Now;
+
+    // Form-level state
+    OrificeKind SOKind = 0;
+    Contraction RecContraction = 0;
+    QVariant SOFlowCumec;
+    double SOFlowLiter = 0;
+
+    // Controls the logic touches (all others are found by their names).
+    Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec, *fraWeirTrap, *fraWeirV;
+    TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight, *txtRecWidth,
+        *txtTrHeight, *txtTrAn, *txtTrWidth, *txtVHeight, *txtVAn;
+    ComboBox *comE1, *comROE;
+    Label *lblPipeV, *lblPipeHL, *lblCumec, *lblLiter, *lblRecCumec, *lblRecLiter, *lblTCumec,
+        *lblTLiter, *lblVCumec, *lblVLiter, *lblTime, *Label4;
+    AniPushButton *cmdDWAB1, *cmdDWAB2, *cmdDrop7, *cmdSOSE, *cmdSOBRU, *cmdSOBRF, *cmdSOR,
+        *cmdWRec, *cmdWeirTrap, *cmdWeirV, *cmdCon, *cmdCon1, *cmdCon2, *AniPushButton1,
+        *AniPushButton2, *AniPushButton3, *AniPushButton4;
+    PictureBox *picButtons;
+    ImageBox *imgLogo;
+
+private:
+    void wireEvents();
+    QHash<QString, QWidget *> m_controls;
+};

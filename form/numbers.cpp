@@ -1,0 +1,198 @@
+#include "numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexDigit(char c)
+{
+    if (isDigit(c)) return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Octal digits regrouped into hexadecimal ones, so both prefixes end in the same
+// correctly rounded conversion however many digits were typed.
+std::string octalToHex(std::string_view octal)
+{
+    std::string bits;
+    bits.reserve(octal.size() * 3);
+    for (char c : octal) {
+        int d = c - '0';
+        bits += char('0' + ((d >> 2) & 1));
+        bits += char('0' + ((d >> 1) & 1));
+        bits += char('0' + (d & 1));
+    }
+    while (bits.size() % 4) bits.insert(bits.begin(), '0');
+    std::string hex;
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+        int v = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 + (bits[i + 3] - '0');
+        hex += "0123456789abcdef"[v];
+    }
+    return hex;
+}
+
+double wholeNumber(std::string_view hexDigits)
+{
+    if (hexDigits.empty()) return 0.0;
+    double v = 0.0;
+    auto r = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), v,
+                             std::chars_format::hex);
+    if (r.ec == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
+    return v;
+}
+
+double prefixedWholeNumber(const std::string& s)
+{
+    const char kind = s[1];
+    std::size_t end = 2;
+    if (kind == 'H' || kind == 'h') {
+        while (end < s.size() && hexDigit(s[end]) >= 0) ++end;
+        return wholeNumber(std::string_view(s).substr(2, end - 2));
+    }
+    while (end < s.size() && s[end] >= '0' && s[end] <= '7') ++end;
+    return wholeNumber(octalToHex(std::string_view(s).substr(2, end - 2)));
+}
+
+// Decimal exponent of the first significant digit of a mantissa+exponent that
+// std::from_chars found out of range: positive means overflow, otherwise underflow.
+bool overflows(std::string_view mantissa, std::string_view exponent)
+{
+    long long exp = 0;
+    bool expNegative = false;
+    std::size_t i = 0;
+    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+        expNegative = exponent[0] == '-';
+        i = 1;
+    }
+    for (; i < exponent.size(); ++i) {
+        if (exp < 1'000'000'000'000LL) exp = exp * 10 + (exponent[i] - '0');
+    }
+    if (expNegative) exp = -exp;
+
+    long long position = 0; // digits before the point, counted from the first non-zero
+    bool seenPoint = false, seenSignificant = false;
+    for (char c : mantissa) {
+        if (c == '.') { seenPoint = true; continue; }
+        if (!seenSignificant) {
+            if (c == '0') { if (seenPoint) --position; continue; }
+            seenSignificant = true;
+            if (seenPoint) break;
+        }
+        if (seenPoint) break;
+        ++position;
+    }
+    return position + exp > 0;
+}
+
+double decimalNumber(const std::string& s)
+{
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t mantissaStart = i;
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    }
+    if (digits == 0) return 0.0;
+    const std::size_t mantissaEnd = i;
+
+    std::size_t exponentStart = i, exponentEnd = i;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+        const std::size_t firstDigit = j;
+        while (j < s.size() && isDigit(s[j])) ++j;
+        if (j > firstDigit) {
+            exponentStart = i + 1;
+            exponentEnd = j;
+        }
+    }
+    const std::size_t end = exponentEnd > exponentStart ? exponentEnd : mantissaEnd;
+
+    double v = 0.0;
+    auto r = std::from_chars(s.data() + mantissaStart, s.data() + end, v,
+                             std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        std::string_view all(s);
+        v = overflows(all.substr(mantissaStart, mantissaEnd - mantissaStart),
+                      all.substr(exponentStart, exponentEnd - exponentStart))
+            ? std::numeric_limits<double>::infinity()
+            : 0.0;
+    }
+    return negative ? -v : v;
+}
+
+} // namespace
+
+double Val(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text)
+        if (!isBlank(c)) s += c;
+
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
+        return prefixedWholeNumber(s);
+    return decimalNumber(s);
+}
+
+std::string Format(double value, std::string_view pattern)
+{
+    if (!std::isfinite(value)) return {};
+    const auto point = pattern.find('.');
+    const int decimals = point == std::string_view::npos ? 0 : int(pattern.size() - point - 1);
+
+    // 15 significant digits, d.dddddddddddddde[+-]x, written without any locale.
+    char buf[40];
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
+    std::string_view sci(buf, std::size_t(r.ptr - buf));
+    std::string digits;
+    digits += sci[0];
+    digits += sci.substr(2, 14);
+    int exponent = 0;
+    std::from_chars(sci.data() + 17 + (sci[17] == '+'), sci.data() + sci.size(), exponent);
+
+    // Keep the digits down to the last shown decimal; round half away from zero
+    // on the digit after them (the 15-digit text is exact, so ">= 5" is the rule).
+    const int keep = exponent + 1 + decimals;
+    std::string scaled; // the shown value times 10^decimals, as decimal digits
+    if (keep >= int(digits.size())) {
+        scaled = digits + std::string(std::size_t(keep) - digits.size(), '0');
+    } else if (keep < 0) {
+        scaled = "0";
+    } else {
+        scaled = digits.substr(0, std::size_t(keep));
+        if (digits[std::size_t(keep)] >= '5') {
+            int k = int(scaled.size()) - 1;
+            while (k >= 0 && scaled[std::size_t(k)] == '9') scaled[std::size_t(k--)] = '0';
+            if (k >= 0) ++scaled[std::size_t(k)];
+            else scaled.insert(scaled.begin(), '1');
+        }
+        if (scaled.empty()) scaled = "0";
+    }
+    if (scaled.size() < std::size_t(decimals) + 1)
+        scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');
+
+    std::string out;
+    if (value < 0) out += '-';
+    out.append(scaled, 0, scaled.size() - std::size_t(decimals));
+    if (decimals > 0) {
+        out += '.';
+        out.append(scaled, scaled.size() - std::size_t(decimals));
+    }
+    return out;
+}

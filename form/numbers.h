@@ -1,0 +1,20 @@
+// Reading and writing the numbers the user sees. Qt-free and locale-free:
+// the period is the only decimal separator, whatever the user's settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The number a text begins with. Blanks, tabs and line feeds are removed first,
+// wherever they stand; "&H" / "&O" introduce hexadecimal / octal whole numbers;
+// otherwise sign, digits, one period and an optional exponent are read as far as
+// they go. A text with no leading number reads as 0. A number beyond the double
+// range reads as +/-infinity (a calculation that meets it refuses to show a result);
+// one too small to represent reads as zero.
+double Val(std::string_view text);
+
+// A value in one of the display patterns "#0.00" or "#0.000": at least one digit
+// before the point, fixed decimals, no grouping, "-" for negative values. The value
+// is first written to 15 significant digits and then rounded half away from zero,
+// as a spreadsheet does (2.675 gives 2.68). A non-finite value gives "".
+std::string Format(double value, std::string_view pattern);

@@ -1,0 +1,47 @@
+#include "pipe.h"
+
+#include <cmath>
+
+namespace {
+// 9.81 and 3.14159 rather than 9.80665 and full pi: every velocity and headloss
+// this calculator has ever shown was computed with them.
+constexpr double g = 9.81;
+constexpr double pi = 3.14159;
+constexpr double nu = 0.000001; // kinematic viscosity of water, m²/s
+} // namespace
+
+double Log10(double x)
+{
+    return std::log(x) / std::log(10.0);
+}
+
+std::optional<double> F(double ED, double RE)
+{
+    double f = 0.01;
+    for (int pass = 0; pass < kMaxFrictionIterations; ++pass) {
+        const double f0 = f;
+        f = std::pow(1.14 - 2 * Log10(ED + 9.35 / (RE * std::sqrt(f0))), -2.0);
+        if (!std::isfinite(f)) return std::nullopt;
+        if (!(std::fabs((f - f0) / f) > 0.01)) return f;
+    }
+    return std::nullopt;
+}
+
+std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
+                                   double roughnessMm)
+{
+    const double D = diameter;
+    const double L = length;
+    const double Q = flowLitres / 1000;
+    const double ks = roughnessMm / 1000;
+
+    const double V = (4 * Q) / ((pi * D) * D);
+    const double Re = (V * D) / nu;
+    const double ED = ks / D;
+    const auto f = F(ED, Re);
+    if (!f) return std::nullopt;
+    const double hf = (((*f * L) * V) * V) / ((D * 2) * g);
+
+    if (!std::isfinite(V) || !std::isfinite(hf)) return std::nullopt;
+    return PipeResult{V, hf};
+}

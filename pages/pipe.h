@@ -1,0 +1,28 @@
+// Pipe velocity and Colebrook-White friction headloss, in plain doubles.
+#pragma once
+
+#include <optional>
+
+// Base-10 logarithm as ln(x) / ln(10), the way every figure of this page was computed.
+double Log10(double x);
+
+// F gives up after this many passes; no pipe a user can size needs more than a few
+// dozen, and the worst case stays far below a millisecond.
+inline constexpr int kMaxFrictionIterations = 10000;
+
+// Darcy friction factor by fixed-point iteration on
+//   1/sqrt(f) = 1.14 - 2 log10(ED + 9.35 / (RE sqrt(f))),
+// from f = 0.01 until one pass changes f by 1 % or less; returns that last pass.
+// Empty when the iteration meets a non-finite value or has not settled within
+// kMaxFrictionIterations passes.
+std::optional<double> F(double ED, double RE);
+
+struct PipeResult {
+    double velocity; // m/s
+    double headloss; // m
+};
+
+// Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
+// Empty when the arithmetic leaves the finite numbers.
+std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
+                                   double roughnessMm);

@@ -1,0 +1,71 @@
+// Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
+// roughness lists that help choose the roughness.
+#include "frmQvOpen.h"
+
+#include "controls.h"
+#include "guards.h"
+#include "numbers.h"
+#include "pipe.h"
+#include "screen.h"
+
+#include <charconv>
+
+namespace {
+std::string text(const QLineEdit *box) { return box->text().toStdString(); }
+std::string text(const QComboBox *box) { return box->currentText().toStdString(); }
+} // namespace
+
+void frmQvOpen::CalcPipe()
+{
+    if (!zeroGuardPasses({text(txtLOP), text(txtDOP), text(comE1), text(txtQT)})) return;
+    setScreenMousePointer(vbHourglass);
+    // A result the arithmetic cannot give (no finite value, or a friction factor
+    // that does not settle) leaves the last one on screen.
+    if (const auto r = pipeFlow(Val(text(txtQT)), Val(text(txtLOP)), Val(text(txtDOP)), Val(text(comE1)))) {
+        lblPipeV->setCaption(QString::fromStdString(Format(r->velocity, "#0.00") + "  m/s"));
+        lblPipeHL->setCaption(QString::fromStdString(Format(r->headloss, "#0.00") + "  m"));
+        fraOutput->setVisible(true);
+    }
+    setScreenMousePointer(vbDefault);
+}
+
+void frmQvOpen::txtQT_Change() { CalcPipe(); }
+void frmQvOpen::txtLOP_Change() { CalcPipe(); }
+void frmQvOpen::txtDOP_Change() { CalcPipe(); }
+
+void frmQvOpen::comE1_Change()
+{
+    CalcPipe();
+    fraKs->setVisible(false);
+}
+
+void frmQvOpen::comE1_Click()
+{
+    CalcPipe();
+    fraKs->setVisible(false);
+}
+
+void frmQvOpen::comE1_GotFocus() { fraKs->setVisible(true); }
+void frmQvOpen::comE1_LostFocus() { fraKs->setVisible(false); }
+
+// 0.5, 1, 1.5 ... 5, each the shortest text of its value.
+void frmQvOpen::FillE1()
+{
+    double e = 0;
+    for (int i = 1; i <= 10; ++i) {
+        e = e + 0.5;
+        char buf[32];
+        const auto r = std::to_chars(buf, buf + sizeof buf, e);
+        comE1->AddItem(QString::fromLatin1(buf, int(r.ptr - buf)));
+    }
+}
+
+// Densities 991 to 1024 g/l; the list stays hidden.
+void frmQvOpen::FillROE()
+{
+    short r = 990;
+    for (int i = 1; i <= 34; ++i) {
+        r = short(r + 1);
+        comROE->AddItem(QString::number(r));
+    }
+}

@@ -1,0 +1,28 @@
+#include "rectangular_notch.h"
+
+#include <cmath>
+
+RectangularResult rectangularFlow(double head, double width, Contraction condition)
+{
+    const double H = head;
+    const double L = width;
+    const double r = L / H;
+    // A head of zero leaves the ratio undefined: treated as no result yet, like an
+    // empty box, so typing "0." on the way to "0.25" changes nothing.
+    if (!std::isfinite(r)) return {RectangularResult::NoResult, 0};
+    if (r < 0.25) return {RectangularResult::WidthTooSmall, 0};
+    if (condition < 0 || condition > 2) return {RectangularResult::NoResult, 0};
+
+    const double e = 3.0 / 2;
+    const double p = std::pow(H, e);
+    double w = 0;
+    switch (condition) {
+    case 0: w = L * 1.84; break;
+    case 1: w = (L - H * 0.1) * 1.84; break;
+    case 2: w = (L - H * 0.2) * 1.84; break;
+    }
+    const double Q = p * w;
+
+    if (!std::isfinite(Q)) return {RectangularResult::NoResult, 0};
+    return {RectangularResult::Flow, Q};
+}

@@ -1,0 +1,24 @@
+// V-notch: discharge from included angle and head.
+#include "frmQvOpen.h"
+
+#include "controls.h"
+#include "guards.h"
+#include "numbers.h"
+#include "v_notch.h"
+
+void frmQvOpen::CalcV()
+{
+    const std::string angle = txtVAn->text().toStdString();
+    const std::string head = txtVHeight->text().toStdString();
+    if (!emptyTextGuardPasses({angle, head})) return;
+
+    const auto Q = vNotchFlow(Val(angle), Val(head));
+    if (!Q) return;
+    const auto captions = readBackPair(*Q);
+    if (!captions) return;
+    lblVCumec->setCaption(QString::fromStdString(captions->cumec));
+    lblVLiter->setCaption(QString::fromStdString(captions->liter));
+}
+
+void frmQvOpen::txtVAn_Change() { CalcV(); }
+void frmQvOpen::txtVHeight_Change() { CalcV(); }

@@ -1,0 +1,40 @@
+// The form's push button: a caption with an access key, a caption colour that can
+// be set at run time, a state flag that makes it look selected, two small picture
+// frames (at rest; hovered, pressed or selected) and its own mouse pointer.
+#pragma once
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+class AniPushButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit AniPushButton(const QString &caption, QWidget *parent = nullptr);
+
+    // Caption colour in the 0x00BBGGRR encoding (&HFF0000 is blue); drawn at once.
+    void setForeColor(quint32 bgr);
+    quint32 foreColor() const { return m_foreColor; }
+    QColor captionColor() const;
+
+    // The state flag: true draws the button as the selected one.
+    void setValue(bool selected);
+    bool value() const { return m_value; }
+
+    void setPictures(const QPixmap &atRest, const QPixmap &active);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void enterEvent(QEnterEvent *) override;
+    void leaveEvent(QEvent *) override;
+
+private:
+    quint32 m_foreColor;
+    bool m_value = false;
+    bool m_hovered = false;
+    QPixmap m_pictures[2];
+};
+
+// 0x00BBGGRR to a colour.
+QColor colorFromBgr(quint32 bgr);

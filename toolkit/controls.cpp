@@ -1,0 +1,183 @@
+#include "controls.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+
+Label::Label(QWidget *parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+    setTextFormat(Qt::PlainText);
+}
+
+void Label::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    fitToCaption();
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    fitToCaption();
+}
+
+void Label::fitToCaption()
+{
+    if (!m_autoSize) return;
+    const QRect before = geometry();
+    QSize size;
+    if (wordWrap()) {
+        // A word-wrapping auto-size label keeps its width and grows downwards.
+        size = QSize(before.width(), qMax(heightForWidth(before.width()), fontMetrics().height()));
+    } else {
+        size = QSize(fontMetrics().horizontalAdvance(text()) + 2 * margin() + 1,
+                     fontMetrics().height());
+    }
+    QRect after(before.topLeft(), size);
+    if (alignment() & Qt::AlignRight) after.moveRight(before.right());
+    setGeometry(after);
+}
+
+void Label::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+}
+
+void ComboBox::AddItem(const QString &item)
+{
+    const QSignalBlocker quiet(this);
+    const QString text = currentText();
+    addItem(item);
+    if (currentText() != text) {
+        setCurrentIndex(-1);
+        setEditText(text);
+    }
+}
+
+bool ComboBox::hasPart(const QWidget *w) const
+{
+    if (!w) return false;
+    if (w == this || isAncestorOf(w)) return true;
+    const QWidget *popup = view() ? view()->window() : nullptr;
+    return popup && popup != window() && (w == popup || popup->isAncestorOf(w));
+}
+
+Frame::Frame(const QString &caption, QWidget *parent) : QWidget(parent), m_caption(caption)
+{
+    setAutoFillBackground(true);
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QFontMetrics fm = fontMetrics();
+    const int top = fm.height() / 2;
+    const QRect box = rect().adjusted(0, top, -2, -2);
+    // Etched edge: a shadow line with a light line beside it.
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(box);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(box.translated(1, 1));
+    if (m_caption.isEmpty()) return;
+    const QRect text(8, 0, fm.horizontalAdvance(m_caption) + 4, fm.height());
+    p.fillRect(text, palette().color(QPalette::Window));
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, m_caption);
+}
+
+Shape::Shape(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::ToolTipBase));
+    constexpr int border = 3;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(128, 0, 0));
+    const QRect r = rect();
+    p.drawRect(QRect(r.left(), r.top(), r.width(), border));
+    p.drawRect(QRect(r.left(), r.bottom() - border + 1, r.width(), border));
+    p.drawRect(QRect(r.left(), r.top(), border, r.height()));
+    p.drawRect(QRect(r.right() - border + 1, r.top(), border, r.height()));
+}
+
+ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
+{
+    if (resource.endsWith(QLatin1String(".svg")))
+        m_svg = new QSvgRenderer(resource, this);
+    else
+        m_pixmap = QPixmap(resource);
+}
+
+void ImageBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_svg && m_svg->isValid())
+        m_svg->render(&p, QRectF(rect())); // stretched, aspect ratio not kept
+    else if (!m_pixmap.isNull())
+        p.drawPixmap(rect(), m_pixmap);
+}
+
+void ImageBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect().adjusted(0, 0, -1, -1);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(palette().color(QPalette::Light));
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+FocusWatcher::FocusWatcher(ComboBox *box, QObject *parent) : QObject(parent), m_box(box)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FocusWatcher::focusChanged);
+}
+
+void FocusWatcher::focusChanged(QWidget *, QWidget *now)
+{
+    if (!m_box || !now) return; // another application took the focus: not a move
+    const bool inBox = m_box->hasPart(now);
+    if (inBox && !m_hasFocus) {
+        m_hasFocus = true;
+        emit gotFocus();
+    } else if (!inBox && m_hasFocus && now->window() == m_box->window()) {
+        m_hasFocus = false;
+        emit lostFocus();
+    }
+}

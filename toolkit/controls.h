@@ -1,0 +1,123 @@
+// The control kinds of the calculator form, as thin Qt widgets: what each adds to
+// Qt is only what the form's logic and its look rely on.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// Text box: QLineEdit's textChanged is the Change event (typing, and any setText
+// that really changes the text, raised synchronously, once).
+class TextBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+};
+
+// Label: transparent, optionally sized to its caption. An auto-size label keeps its
+// left edge, or its right edge when its caption is right-aligned. It takes its own
+// mouse moves, so the container under it never sees them.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+    void setAutoSize(bool on);
+    void setCaption(const QString &caption);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    void fitToCaption();
+    bool m_autoSize = false;
+};
+
+// Editable drop-down combo box; editTextChanged is its Change, activated its Click.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget *parent = nullptr);
+    // Appends to the list; the text in the box stays as it is and no Change is raised.
+    void AddItem(const QString &item);
+    bool hasPart(const QWidget *w) const; // the box itself, its editor or its list
+};
+
+// Frame: an etched rectangle with a caption on its top edge, on an opaque
+// background, so a frame covers whatever lies beneath it.
+class Frame : public QWidget {
+    Q_OBJECT
+public:
+    explicit Frame(const QString &caption, QWidget *parent = nullptr);
+    QString caption() const { return m_caption; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QString m_caption;
+};
+
+// Result panel: tooltip-coloured fill with a 3-pixel dark red outline.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    explicit Shape(QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// Picture stretched to the control, vector or bitmap.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(const QString &resource, QWidget *parent = nullptr);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+
+private:
+    QSvgRenderer *m_svg = nullptr;
+    QPixmap m_pixmap;
+};
+
+// Picture box used as the button strip: reports mouse moves over its bare surface.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+signals:
+    void mouseMoved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *) override;
+};
+
+// Raises gotFocus / lostFocus for one combo box the way a user means them: the
+// list dropping down and closing is not leaving the box, nor is switching to
+// another application; moving to another control of the window is.
+class FocusWatcher : public QObject {
+    Q_OBJECT
+public:
+    FocusWatcher(ComboBox *box, QObject *parent);
+
+signals:
+    void gotFocus();
+    void lostFocus();
+
+private:
+    void focusChanged(QWidget *old, QWidget *now);
+    QPointer<ComboBox> m_box;
+    bool m_hasFocus = false;
+};

@@ -1,0 +1,23 @@
+// Layout units: the form is designed in twips, 15 to a logical pixel at 96 dpi.
+// Qt's device pixel ratio takes care of denser screens.
+#pragma once
+
+#include <QRect>
+#include <QtMath>
+
+inline int twipsToPixels(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+}
+
+// Point sizes of the design are for 96 dpi; fonts are set in pixels so that text
+// keeps its size relative to the fixed layout whatever the screen reports.
+inline int pointsToPixels(double points)
+{
+    return qRound(points * 96.0 / 72.0);
+}
