@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QMdiSubWindow>
+#include <QScreen>
 
 int main(int argc, char *argv[])
 {
@@ -14,6 +15,9 @@ int main(int argc, char *argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
 
     MDIQvl parent;
+    // Without a window manager (a bare X server) maximizing does nothing, so the
+    // window is first given the whole available screen.
+    parent.setGeometry(parent.screen()->availableGeometry());
     parent.showMaximized();
 
     auto *form = new frmQvOpen;

@@ -29,6 +29,7 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     , End([] { QCoreApplication::exit(0); })
     , Now([] { return QDateTime::currentDateTime(); })
 {
+    Q_INIT_RESOURCE(assets); // the artwork lives in a static library
     setObjectName(QStringLiteral("frmQvOpen"));
     setWindowTitle(QStringLiteral("Pipeline quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_form.png")));

@@ -155,13 +155,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QRect r = rect().adjusted(0, 0, -1, -1);
     p.setPen(palette().color(QPalette::Mid));
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(palette().color(QPalette::Light));
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 FocusWatcher::FocusWatcher(ComboBox *box, QObject *parent) : QObject(parent), m_box(box)
