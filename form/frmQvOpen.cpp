@@ -59,6 +59,11 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     imgLogo->setMouseTracking(true);
 
     wireEvents();
+
+    // At start no control has the focus: typing goes nowhere until a page is
+    // opened. The form holds it itself without being reachable by Tab.
+    setFocusPolicy(Qt::NoFocus);
+    setFocus();
 }
 
 frmQvOpen::~frmQvOpen()

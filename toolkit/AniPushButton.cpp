@@ -1,6 +1,7 @@
 #include "AniPushButton.h"
 
 #include <QPainter>
+#include <QShortcutEvent>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -47,6 +48,21 @@ void AniPushButton::setPictures(const QPixmap &atRest, const QPixmap &active)
 QSize AniPushButton::sizeHint() const
 {
     return QSize(fontMetrics().horizontalAdvance(text()) + 40, fontMetrics().height() + 12);
+}
+
+// The access key clicks at once, like a mouse press, instead of Qt's delayed
+// animated click, so the page has changed by the time the next key arrives.
+bool AniPushButton::event(QEvent *e)
+{
+    if (e->type() == QEvent::Shortcut) {
+        auto *se = static_cast<QShortcutEvent *>(e);
+        if (se->key() == shortcut() && !se->isAmbiguous()) {
+            setFocus(Qt::ShortcutFocusReason);
+            click();
+            return true;
+        }
+    }
+    return QAbstractButton::event(e);
 }
 
 void AniPushButton::enterEvent(QEnterEvent *event)

@@ -25,6 +25,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    bool event(QEvent *e) override;
     void paintEvent(QPaintEvent *) override;
     void enterEvent(QEnterEvent *) override;
     void leaveEvent(QEvent *) override;
