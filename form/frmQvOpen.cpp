@@ -1,6 +1,7 @@
 #include "frmQvOpen.h"
 
 #include "AniPushButton.h"
+#include "accessibility.h"
 #include "catalogue.h"
 #include "controls.h"
 #include "screen.h"
@@ -64,6 +65,8 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     // opened. The form holds it itself without being reachable by Tab.
     setFocusPolicy(Qt::NoFocus);
     setFocus();
+
+    applyAccessibleNames(this);
 }
 
 frmQvOpen::~frmQvOpen()
