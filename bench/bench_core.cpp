@@ -1,0 +1,147 @@
+// The Qt-free calculations alone: one page's figures from numbers already read,
+// and the friction factor at its slowest.
+#include "targets.h"
+
+#include "numbers.h"
+#include "orifice.h"
+#include "pipe.h"
+#include "rectangular_notch.h"
+#include "trapezoidal_notch.h"
+#include "v_notch.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Inputs pass through DoNotOptimize so the compiler cannot fold the calculation away.
+template <typename... T> void opaque(T &...values) { (benchmark::DoNotOptimize(values), ...); }
+
+void BM_Core_Pipe(benchmark::State &state)
+{
+    double flow = 10, length = 1000, diameter = 0.3, roughness = 1.5;
+    for (auto _ : state) {
+        opaque(flow, length, diameter, roughness);
+        auto r = pipeFlow(flow, length, diameter, roughness);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Core_Orifice(benchmark::State &state)
+{
+    double diameter = 0.1, head = 2;
+    OrificeKind kind = 1;
+    for (auto _ : state) {
+        opaque(diameter, head, kind);
+        auto q = orificeFlow(diameter, head, kind);
+        benchmark::DoNotOptimize(q);
+    }
+}
+
+void BM_Core_RectangularNotch(benchmark::State &state)
+{
+    double head = 0.2, width = 1;
+    Contraction condition = 2;
+    for (auto _ : state) {
+        opaque(head, width, condition);
+        auto r = rectangularFlow(head, width, condition);
+        benchmark::DoNotOptimize(r);
+    }
+}
+
+void BM_Core_TrapezoidalNotch(benchmark::State &state)
+{
+    double angle = 14, head = 0.2, width = 1;
+    for (auto _ : state) {
+        opaque(angle, head, width);
+        auto q = trapezoidalFlow(angle, head, width);
+        benchmark::DoNotOptimize(q);
+    }
+}
+
+void BM_Core_VNotch(benchmark::State &state)
+{
+    double angle = 90, head = 0.2;
+    for (auto _ : state) {
+        opaque(angle, head);
+        auto q = vNotchFlow(angle, head);
+        benchmark::DoNotOptimize(q);
+    }
+}
+
+// What the pipe page does with the four texts around the calculation: read them,
+// compute, and write the two captions' figures.
+void BM_PipePageNumbers(benchmark::State &state)
+{
+    for (auto _ : state) {
+        const auto r = pipeFlow(Val("10"), Val("1000"), Val("0.3"), Val("1.5"));
+        std::string v = Format(r->velocity, "#0.00"), hl = Format(r->headloss, "#0.00");
+        benchmark::DoNotOptimize(v);
+        benchmark::DoNotOptimize(hl);
+    }
+}
+
+// F's passes, counted by repeating its loop here: only to prove that the inputs
+// below keep F busy to its last allowed pass. The bench checks that this copy and
+// F agree before it times anything.
+int passesOfF(double ED, double RE, std::optional<double> &result)
+{
+    double f = 0.01;
+    for (int pass = 1; pass <= kMaxFrictionIterations; ++pass) {
+        const double f0 = f;
+        f = std::pow(1.14 - 2 * Log10(ED + 9.35 / (RE * std::sqrt(f0))), -2.0);
+        if (!std::isfinite(f)) { result.reset(); return pass; }
+        if (!(std::fabs((f - f0) / f) > 0.01)) { result = f; return pass; }
+    }
+    result.reset();
+    return kMaxFrictionIterations;
+}
+
+// A turbulent pipe settles in a handful of passes.
+constexpr double TypicalED = 0.005, TypicalRE = 42440;
+// At a Reynolds number of 5 in a smooth pipe the iteration wanders without ever
+// settling and never leaves the finite numbers: the full bound, then no result.
+constexpr double WorstED = 0, WorstRE = 5;
+
+template <bool worst> void BM_F(benchmark::State &state)
+{
+    double ED = worst ? WorstED : TypicalED, RE = worst ? WorstRE : TypicalRE;
+    std::optional<double> mirrored;
+    const int passes = passesOfF(ED, RE, mirrored);
+    if (F(ED, RE) != mirrored) {
+        state.SkipWithError("F no longer iterates as this bench counts it");
+        return;
+    }
+    if (worst && (passes != kMaxFrictionIterations || mirrored)) {
+        state.SkipWithError("the worst-case inputs no longer run F to its bound");
+        return;
+    }
+    state.counters["passes"] = passes;
+    for (auto _ : state) {
+        opaque(ED, RE);
+        auto f = F(ED, RE);
+        benchmark::DoNotOptimize(f);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Core_Pipe);
+BENCHMARK(BM_Core_Orifice);
+BENCHMARK(BM_Core_RectangularNotch);
+BENCHMARK(BM_Core_TrapezoidalNotch);
+BENCHMARK(BM_Core_VNotch);
+BENCHMARK(BM_PipePageNumbers);
+BENCHMARK(BM_F<false>)->Name("BM_F/typical");
+BENCHMARK(BM_F<true>)->Name("BM_F/worst_case_full_bound")->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    // F's own promise: even the worst case stays far below a millisecond.
+    TargetReporter reporter({{"BM_Core_", 1e-6}, {"BM_F/worst", 1e-3}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.missed() ? 2 : 0;
+}
