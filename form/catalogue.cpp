@@ -33,11 +33,17 @@ constexpr quint32 Black = rgb(0, 0, 0);
 constexpr quint32 Navy = rgb(0, 0, 128);
 constexpr quint32 TimeBlue = rgb(29, 86, 120);
 
+// The contact line shown beside the logo: one item a line, so that no number is
+// broken across two lines in the small font.
 constexpr const char *ContactLine =
-    "Quorvel Hydraulic Software  Tel 01632 960 481  Fax 01632 960 482  calc@quorvel.example";
+    "Quorvel Hydraulics Ltd\nTel 01632 960481\nFax 01632 960482\ncalc@quorvel.example";
+// The five rows are typical values on the usual 0.015 - 0.03 - 0.06 ... series,
+// not copied from one table; the note says so and names the standard reference
+// for such good / normal / poor values.
 constexpr const char *RoughnessSource =
-    "Source: HR Wallingford and D.I.H. Barr, Tables for the Hydraulic Design of Pipes, "
-    "Sewers and Channels, 8th edition, Thomas Telford, London, 2006.";
+    "Typical values, rounded; compare the good / normal / poor ks values in HR Wallingford and "
+    "D.I.H. Barr, Tables for the Hydraulic Design of Pipes, Sewers and Channels, 7th edition, "
+    "Thomas Telford, London, 1998.";
 
 constexpr ControlRow rows[] = {
     // name, kind, container, left, top, width, height, caption, font, colour, flags, tab, picture, button pictures

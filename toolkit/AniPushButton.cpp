@@ -1,9 +1,8 @@
 #include "AniPushButton.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <QShortcutEvent>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 QColor colorFromBgr(quint32 bgr)
 {
@@ -79,57 +78,91 @@ void AniPushButton::leaveEvent(QEvent *event)
     QAbstractButton::leaveEvent(event);
 }
 
+namespace {
+
+QColor blend(const QColor &over, const QColor &under, double amount)
+{
+    return QColor::fromRgbF(float(over.redF() * amount + under.redF() * (1 - amount)),
+                            float(over.greenF() * amount + under.greenF() * (1 - amount)),
+                            float(over.blueF() * amount + under.blueF() * (1 - amount)));
+}
+
+} // namespace
+
+// The picture sits at the left with the caption centred beside it when the
+// caption fits there on one line. On a button tall enough for the picture and
+// two lines, or when the caption does not fit beside it, the picture sits above
+// the caption, which then has the whole width to wrap in.
+AniPushButton::Placement AniPushButton::placement() const
+{
+    const int shift = isDown() ? 1 : 0;
+    QRect content = rect().adjusted(3 + shift, 2 + shift, -4 + shift, -3 + shift);
+    if (m_pictures[0].isNull()) return {QRect(), content};
+
+    const QSize ps(20, 20);
+    const QFontMetrics fm = fontMetrics();
+    const QString caption = QString(text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    const QRect wrapped = fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, caption);
+    const int stackedHeight = ps.height() + 1 + wrapped.height();
+    const bool fitsBeside = fm.horizontalAdvance(caption) <= content.width() - ps.width() - 4;
+    const bool tall = content.height() >= ps.height() + 1 + 2 * fm.lineSpacing();
+    const bool stacked = (!fitsBeside || tall) && wrapped.width() <= content.width()
+        && stackedHeight <= content.height();
+    QRect picture;
+    if (stacked) {
+        // On a tall button a one-line caption leaves the picture where a
+        // two-line one would, so pictures line up along a row of buttons.
+        const int groupHeight = tall ? qMax(stackedHeight, ps.height() + 1 + 2 * fm.lineSpacing()) : stackedHeight;
+        const int top = content.top() + qMax(0, (content.height() - groupHeight) / 2);
+        picture = QRect(QPoint(content.center().x() - ps.width() / 2 + 1, top), ps);
+        content = QRect(content.left(), picture.bottom() + 2, content.width(), wrapped.height());
+    } else {
+        picture = QRect(QPoint(content.left() + 1, content.center().y() - ps.height() / 2 + 1), ps);
+        content.setLeft(picture.right() + 3);
+    }
+    return {picture, content};
+}
+
+// Flat face on the window background with a thin grey edge and a soft shadow
+// line under it. The accent colour marks what the pointer is over, what is being
+// pressed and, drawn twice as wide, the button whose state flag is set.
 void AniPushButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QPalette &pal = palette();
-    const bool sunken = isDown() || m_value;
-    QRect r = rect();
+    const QColor background = pal.color(QPalette::Window);
+    const QColor accent = pal.color(QPalette::Highlight);
+    const bool pressed = isDown();
+    const bool hovered = m_hovered && isEnabled();
+    const QRect r = rect();
 
-    QColor face = pal.color(QPalette::Base);
-    if (m_value) face = pal.color(QPalette::Highlight).lighter(185);
-    else if (m_hovered && isEnabled()) face = pal.color(QPalette::Button).lighter(108);
-    p.fillRect(r, face);
+    QColor face = background;
+    if (pressed) face = blend(accent, background, 0.28);
+    else if (m_value) face = blend(accent, background, 0.16);
+    else if (hovered) face = blend(accent, background, 0.07);
 
-    // A 3-D edge, raised at rest and sunken while pressed or selected.
-    const QColor light = pal.color(QPalette::Light), mid = pal.color(QPalette::Mid),
-                 dark = pal.color(QPalette::Shadow);
-    const QColor topLeft = sunken ? dark : light, bottomRight = sunken ? light : dark;
-    const QRect e = r.adjusted(0, 0, -1, -1);
-    p.setPen(topLeft);
-    p.drawLine(e.topLeft(), e.topRight());
-    p.drawLine(e.topLeft(), e.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(e.bottomLeft(), e.bottomRight());
-    p.drawLine(e.topRight(), e.bottomRight());
-    p.setPen(sunken ? mid : mid);
-    const QRect inner = e.adjusted(1, 1, -1, -1);
-    if (sunken) {
-        p.drawLine(inner.topLeft(), inner.topRight());
-        p.drawLine(inner.topLeft(), inner.bottomLeft());
-    } else {
-        p.drawLine(inner.bottomLeft(), inner.bottomRight());
-        p.drawLine(inner.topRight(), inner.bottomRight());
-    }
+    const QRect body = r.adjusted(0, 0, -1, -1); // leaves room for the shadow line
+    p.fillRect(body, face);
+    p.setPen(blend(pal.color(QPalette::Shadow), background, 0.25));
+    p.drawLine(body.bottomLeft() + QPoint(1, 1), body.bottomRight() + QPoint(1, 1));
+    p.drawLine(body.topRight() + QPoint(1, 1), body.bottomRight() + QPoint(1, 1));
 
-    const int shift = isDown() ? 1 : 0;
-    QRect content = r.adjusted(4 + shift, 3 + shift, -4 + shift, -3 + shift);
-    const QPixmap &picture = m_pictures[(m_hovered || sunken) ? 1 : 0];
-    if (!picture.isNull()) {
-        const QSize ps(20, 20);
-        const QRect pr(QPoint(content.left(), content.center().y() - ps.height() / 2 + 1), ps);
-        p.drawPixmap(pr, picture);
-        content.setLeft(pr.right() + 4);
-    }
+    p.setPen(m_value || pressed || hovered ? accent : pal.color(QPalette::Dark));
+    p.drawRect(body.adjusted(0, 0, -1, -1));
+    if (m_value) p.drawRect(body.adjusted(1, 1, -2, -2));
 
+    const Placement place = placement();
+    if (!place.picture.isNull())
+        p.drawPixmap(place.picture, m_pictures[(hovered || pressed || m_value) ? 1 : 0]);
+    const QString caption = text();
     p.setPen(captionColor());
     p.setFont(font());
-    p.drawText(content, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    p.drawText(place.caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 
     if (hasFocus()) {
-        QStyleOptionFocusRect opt;
-        opt.initFrom(this);
-        opt.rect = r.adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+        QPen dots(blend(pal.color(QPalette::Shadow), background, 0.8), 1, Qt::DotLine);
+        p.setPen(dots);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(body.adjusted(3, 3, -4, -4));
     }
 }

@@ -24,6 +24,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // Where the picture and the caption are drawn, in the button's coordinates.
+    struct Placement {
+        QRect picture; // empty when the button has no pictures
+        QRect caption;
+    };
+    Placement placement() const;
+
 protected:
     bool event(QEvent *e) override;
     void paintEvent(QPaintEvent *) override;

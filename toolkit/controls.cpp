@@ -30,14 +30,14 @@ void Label::fitToCaption()
 {
     if (!m_autoSize) return;
     const QRect before = geometry();
-    QSize size;
-    if (wordWrap()) {
-        // A word-wrapping auto-size label keeps its width and grows downwards.
-        size = QSize(before.width(), qMax(heightForWidth(before.width()), fontMetrics().height()));
-    } else {
-        size = QSize(fontMetrics().horizontalAdvance(text()) + 2 * margin() + 1,
-                     fontMetrics().height());
-    }
+    // Measured the way the caption is drawn, so that no pixel of it is cut off.
+    const QFontMetrics fm = fontMetrics();
+    const int width = wordWrap() ? before.width() : QWIDGETSIZE_MAX;
+    const QRect need = fm.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX),
+                                       wordWrap() ? Qt::TextWordWrap : 0, text());
+    QSize size(wordWrap() ? before.width() : qMax(need.width(), fm.horizontalAdvance(text()) + 1),
+               qMax(need.height(), fm.height()));
+    size += QSize(2 * margin(), 2 * margin());
     QRect after(before.topLeft(), size);
     if (alignment() & Qt::AlignRight) after.moveRight(before.right());
     setGeometry(after);
@@ -78,19 +78,24 @@ Frame::Frame(const QString &caption, QWidget *parent) : QWidget(parent), m_capti
     setAutoFillBackground(true);
 }
 
+QRect Frame::captionRect() const
+{
+    if (m_caption.isEmpty()) return QRect();
+    const QFontMetrics fm = fontMetrics();
+    return QRect(CaptionIndent, 0, fm.horizontalAdvance(m_caption) + 2 * CaptionPadding, fm.height());
+}
+
+// A flat one-pixel rule: on the white form an etched edge shows only its dark
+// half, so the frames are drawn plainly and all alike.
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QFontMetrics fm = fontMetrics();
-    const int top = fm.height() / 2;
-    const QRect box = rect().adjusted(0, top, -2, -2);
-    // Etched edge: a shadow line with a light line beside it.
+    const QRect box = rect().adjusted(0, fm.height() / 2, -1, -1);
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(box);
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(box.translated(1, 1));
     if (m_caption.isEmpty()) return;
-    const QRect text(8, 0, fm.horizontalAdvance(m_caption) + 4, fm.height());
+    const QRect text = captionRect();
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, m_caption);
@@ -128,6 +133,11 @@ void ImageBox::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // A drawing that reaches into its frame's caption stays behind the caption.
+    if (const auto *frame = qobject_cast<const Frame *>(parentWidget())) {
+        const QRect caption = frame->captionRect().translated(-pos());
+        if (caption.intersects(rect())) p.setClipRegion(QRegion(rect()) - caption);
+    }
     if (m_svg && m_svg->isValid())
         m_svg->render(&p, QRectF(rect())); // stretched, aspect ratio not kept
     else if (!m_pixmap.isNull())

@@ -47,18 +47,21 @@ public:
     bool hasPart(const QWidget *w) const; // the box itself, its editor or its list
 };
 
-// Frame: an etched rectangle with a caption on its top edge, on an opaque
+// Frame: a flat rectangle with a caption on its top edge, on an opaque
 // background, so a frame covers whatever lies beneath it.
 class Frame : public QWidget {
     Q_OBJECT
 public:
     explicit Frame(const QString &caption, QWidget *parent = nullptr);
     QString caption() const { return m_caption; }
+    // Where the caption interrupts the top edge, in the frame's coordinates.
+    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    static constexpr int CaptionIndent = 6, CaptionPadding = 2;
     QString m_caption;
 };
 
