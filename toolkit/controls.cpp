@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,6 +25,11 @@ void Label::setCaption(const QString &caption)
 {
     setText(caption);
     fitToCaption();
+    // A screen reader following a result hears the new figure.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void Label::fitToCaption()
@@ -138,9 +144,21 @@ void ImageBox::paintEvent(QPaintEvent *)
         const QRect caption = frame->captionRect().translated(-pos());
         if (caption.intersects(rect())) p.setClipRegion(QRegion(rect()) - caption);
     }
-    if (m_svg && m_svg->isValid())
-        m_svg->render(&p, QRectF(rect())); // stretched, aspect ratio not kept
-    else if (!m_pixmap.isNull())
+    if (m_svg && m_svg->isValid()) {
+        // Rendered once per size and pixel ratio: a keystroke that repaints a
+        // button over a drawing then costs a bitmap copy, not a vector render.
+        const qreal ratio = devicePixelRatioF();
+        if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
+            || m_rendered.devicePixelRatio() != ratio) {
+            m_rendered = QPixmap((QSizeF(size()) * ratio).toSize());
+            m_rendered.setDevicePixelRatio(ratio);
+            m_rendered.fill(Qt::transparent);
+            QPainter r(&m_rendered);
+            r.setRenderHint(QPainter::Antialiasing);
+            m_svg->render(&r, QRectF(rect())); // stretched, aspect ratio not kept
+        }
+        p.drawPixmap(0, 0, m_rendered);
+    } else if (!m_pixmap.isNull())
         p.drawPixmap(rect(), m_pixmap);
 }
 

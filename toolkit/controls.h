@@ -91,6 +91,8 @@ protected:
 private:
     QSvgRenderer *m_svg = nullptr;
     QPixmap m_pixmap;
+    QPixmap m_rendered; // the drawing at the current size
+
 };
 
 // Picture box used as the button strip: reports mouse moves over its bare surface.
