@@ -12,42 +12,36 @@ constexpr quint32 Blue = 0xFF0000; // 0x00BBGGRR
 constexpr quint32 Black = 0;
 } // namespace
 
+// The notch selector family: show one notch frame and hide the other two (in the
+// order given), empty its boxes and results (each emptied box raises its Change,
+// which stops at the empty-text guard), and put the cursor in its head box.
+static void showNotchPage(std::initializer_list<std::pair<Frame *, bool>> frames,
+                          std::initializer_list<TextBox *> boxes,
+                          std::initializer_list<Label *> results, TextBox *head)
+{
+    for (auto [frame, shown] : frames) frame->setVisible(shown);
+    for (TextBox *box : boxes) box->setText(QString());
+    for (Label *result : results) result->setCaption(QString());
+    head->setFocus();
+}
+
 void frmQvOpen::cmdWRec_Click()
 {
-    fraWRec->setVisible(true);
-    fraWeirV->setVisible(false);
-    fraWeirTrap->setVisible(false);
-    txtRecHeight->setText(QString());
-    txtRecWidth->setText(QString());
-    lblRecCumec->setCaption(QString());
-    lblRecLiter->setCaption(QString());
-    txtRecHeight->setFocus();
+    showNotchPage({{fraWRec, true}, {fraWeirV, false}, {fraWeirTrap, false}},
+                  {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, txtRecHeight);
     RecContraction = 0;
 }
 
 void frmQvOpen::cmdWeirTrap_Click()
 {
-    fraWRec->setVisible(false);
-    fraWeirV->setVisible(false);
-    fraWeirTrap->setVisible(true);
-    txtTrHeight->setText(QString());
-    txtTrAn->setText(QString());
-    txtTrWidth->setText(QString());
-    lblTCumec->setCaption(QString());
-    lblTLiter->setCaption(QString());
-    txtTrHeight->setFocus();
+    showNotchPage({{fraWRec, false}, {fraWeirV, false}, {fraWeirTrap, true}},
+                  {txtTrHeight, txtTrAn, txtTrWidth}, {lblTCumec, lblTLiter}, txtTrHeight);
 }
 
 void frmQvOpen::cmdWeirV_Click()
 {
-    fraWRec->setVisible(false);
-    fraWeirTrap->setVisible(false);
-    fraWeirV->setVisible(true);
-    txtVHeight->setText(QString());
-    txtVAn->setText(QString());
-    lblVCumec->setCaption(QString());
-    lblVLiter->setCaption(QString());
-    txtVHeight->setFocus();
+    showNotchPage({{fraWRec, false}, {fraWeirTrap, false}, {fraWeirV, true}},
+                  {txtVHeight, txtVAn}, {lblVCumec, lblVLiter}, txtVHeight);
 }
 
 void frmQvOpen::CalcRec()
