@@ -8,8 +8,10 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     const double L = width;
     const double r = L / H;
     // A head of zero leaves the ratio undefined: treated as no result yet, like an
-    // empty box, so typing "0." on the way to "0.25" changes nothing.
-    if (!std::isfinite(r)) return {RectangularResult::NoResult, 0};
+    // empty box, so typing "0." on the way to "0.25" changes nothing. A ratio that
+    // merely overflows (a head far too small for its width) is still a ratio and
+    // is tested like any other.
+    if (H == 0 || std::isnan(r)) return {RectangularResult::NoResult, 0};
     if (r < 0.25) return {RectangularResult::WidthTooSmall, 0};
     if (condition < 0 || condition > 2) return {RectangularResult::NoResult, 0};
 

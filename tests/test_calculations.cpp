@@ -232,6 +232,11 @@ void CalculationsTest::rectangular_data()
     // A head of 0 leaves the ratio undefined: nothing shown, not 0.000.
     QTest::newRow("head 0") << 0.0 << 1.0 << short(0) << NoResult << None << None;
     QTest::newRow("head and width 0") << 0.0 << 0.0 << short(0) << NoResult << None << None;
+    // A head that is tiny but not zero: the ratio overflows to infinity, yet it is
+    // a ratio (far above 0.25, or far below it) and the flow underflows to 0.
+    QTest::newRow("subnormal head") << 1e-310 << 1.0 << short(0) << Flow << "0.000" << "0.00";
+    QTest::newRow("tiny head, wide notch") << 1e-300 << 1e10 << short(2) << Flow << "0.000" << "0.00";
+    QTest::newRow("tiny head, negative width") << 1e-300 << -1e10 << short(0) << TooSmall << None << None;
     QTest::newRow("both negative") << -1.0 << -1.0 << short(0) << NoResult << None << None;
     QTest::newRow("unknown condition") << 0.2 << 1.0 << short(3) << NoResult << None << None;
     QTest::newRow("beyond the range") << 1e300 << 1e300 << short(0) << NoResult << None << None;
