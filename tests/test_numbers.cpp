@@ -148,6 +148,10 @@ void NumbersTest::val_data()
     row("negative exponent beyond any integer", "1e-99999999999999999999", 0);
     row("smallest subnormal", "4.9e-324", 4.9406564584124654e-324);
     row("below half the smallest subnormal", "2.4703282292062327e-324", 0);
+    // The caption written for the largest double (15 digits, rounded up) lies
+    // beyond the range: reading it back gives infinity, which the read-back pair
+    // must refuse.
+    row("caption of the largest double", "-179769313486232" + digits(294, '0') + ".000", -Inf);
     row("10000 digits", digits(10000, '9'), Inf);
     row("10000 digits negative", "-" + digits(10000, '7'), -Inf);
     // Hexadecimal and octal whole numbers.
