@@ -8,27 +8,17 @@
 
 inline bool wellFormed(std::string_view s, int decimals)
 {
-    std::size_t i = 0;
-    if (i < s.size() && s[i] == '-') ++i;
-    const std::size_t firstDigit = i;
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    if (i == firstDigit || i == s.size() || s[i] != '.') return false;
-    ++i;
-    if (s.size() - i != std::size_t(decimals)) return false;
-    for (; i < s.size(); ++i)
-        if (s[i] < '0' || s[i] > '9') return false;
-    return true;
+    if (!s.empty() && s[0] == '-') s.remove_prefix(1);
+    const auto point = s.find('.');
+    return point != 0 && point != s.npos && s.size() - point - 1 == std::size_t(decimals)
+        && s.find_first_not_of("0123456789.") == s.npos && s.find('.', point + 1) == s.npos;
 }
 
 // Ends the run as a crash, so libFuzzer keeps the input that led here.
-[[noreturn]] inline void fail(const char *what, std::string_view detail = {})
+inline void check(bool ok, const char *what, std::string_view detail = {})
 {
+    if (ok) return;
     std::fprintf(stderr, "FUZZ CHECK FAILED: %s [%.*s]\n", what, int(detail.size() > 400 ? 400 : detail.size()),
                  detail.data());
     std::abort();
-}
-
-inline void check(bool ok, const char *what, std::string_view detail = {})
-{
-    if (!ok) fail(what, detail);
 }

@@ -5,7 +5,6 @@
 #include "fuzz_check.h"
 #include "numbers.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -14,23 +13,24 @@
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isHex(char c) { return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+// The longest run of s from i whose characters are all in `set`.
+std::string run(const std::string &s, std::size_t &i, const char *set)
+{
+    const std::size_t from = i;
+    while (i < s.size() && std::strchr(set, s[i]) && s[i]) ++i;
+    return s.substr(from, i - from);
+}
 
-// Octal whole number: the leading 20 significant digits (at most 60 bits) held
-// exactly, a sticky bit for any non-zero digit after them, and the rest as a
-// binary exponent; strtod rounds the hexadecimal float that this spells.
+// Octal: the leading 20 significant digits (60 bits) held exactly, a sticky bit
+// for any non-zero digit after them, the rest as a binary exponent; strtod rounds
+// the hexadecimal float that this spells.
 double octal(const std::string &digits)
 {
-    std::size_t i = 0;
-    while (i < digits.size() && digits[i] == '0') ++i;
+    std::size_t i = digits.find_first_not_of('0'), used = 0;
     std::uint64_t top = 0;
-    std::size_t used = 0;
     for (; i < digits.size() && used < 20; ++i, ++used) top = top * 8 + std::uint64_t(digits[i] - '0');
-    bool sticky = false;
-    const std::size_t rest = digits.size() - i;
-    for (; i < digits.size(); ++i) sticky |= digits[i] != '0';
-    if (sticky) top |= 1;
+    const std::size_t rest = i < digits.size() ? digits.size() - i : 0;
+    if (rest && digits.find_first_not_of('0', i) != std::string::npos) top |= 1;
     char buf[64];
     std::snprintf(buf, sizeof buf, "0x%llxp%zu", static_cast<unsigned long long>(top), rest * 3);
     return std::strtod(buf, nullptr);
@@ -41,38 +41,22 @@ double reference(std::string_view text)
     std::string s;
     for (char c : text)
         if (c != ' ' && c != '\t' && c != '\n') s += c;
+    std::size_t i = 2;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h'))
+        return std::strtod(("0x0" + run(s, i, "0123456789abcdefABCDEF")).c_str(), nullptr);
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'O' || s[1] == 'o')) return octal(run(s, i, "01234567"));
 
-    if (s.size() >= 2 && s[0] == '&') {
-        const char k = s[1];
-        if (k == 'H' || k == 'h') {
-            std::string digits = "0x0";
-            for (std::size_t i = 2; i < s.size() && isHex(s[i]); ++i) digits += s[i];
-            return std::strtod(digits.c_str(), nullptr);
-        }
-        if (k == 'O' || k == 'o') {
-            std::string digits;
-            for (std::size_t i = 2; i < s.size() && s[i] >= '0' && s[i] <= '7'; ++i) digits += s[i];
-            return octal(digits);
-        }
-    }
-
-    std::string number;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) number += s[i++];
-    bool anyDigit = false, seenPoint = false;
-    for (; i < s.size(); ++i) {
-        if (isDigit(s[i])) { anyDigit = true; number += s[i]; }
-        else if (s[i] == '.' && !seenPoint) { seenPoint = true; number += '.'; }
-        else break;
-    }
-    if (!anyDigit) return 0.0;
+    i = 0;
+    std::string number = run(s, i, "+-").substr(0, 1);
+    if (number.size() != i) return 0.0; // a second sign
+    number += run(s, i, "0123456789");
+    if (i < s.size() && s[i] == '.') number += '.' + run(s, ++i, "0123456789");
+    if (number.find_first_of("0123456789") == std::string::npos) return 0.0;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        std::string exponent = "e";
         std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent += s[j++];
-        const std::size_t firstDigit = j;
-        while (j < s.size() && isDigit(s[j])) exponent += s[j++];
-        if (j > firstDigit) number += exponent;
+        const std::string sign = j < s.size() && (s[j] == '+' || s[j] == '-') ? std::string(1, s[j++]) : "";
+        const std::string digits = run(s, j, "0123456789");
+        if (!digits.empty()) number += "e" + sign + digits;
     }
     return std::strtod(number.c_str(), nullptr);
 }
@@ -82,14 +66,10 @@ double reference(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
-    const double v = Val(text);
+    const double v = Val(text), r = reference(text);
+    char detail[128];
+    std::snprintf(detail, sizeof detail, "Val %.17g, reference %.17g", v, r);
     check(!std::isnan(v), "Val gave NaN", text);
-    const double r = reference(text);
-    if (std::memcmp(&v, &r, sizeof v) != 0) {
-        char detail[128];
-        std::snprintf(detail, sizeof detail, "Val %.17g, reference %.17g", v, r);
-        std::fprintf(stderr, "%s\n", detail);
-        fail("Val disagrees with the reference reading", text);
-    }
+    check(std::memcmp(&v, &r, sizeof v) == 0, "Val disagrees with the reference reading", detail);
     return 0;
 }
