@@ -156,9 +156,9 @@ constexpr ControlRow rows[] = {
     {"lblVCap(4)", K::Label, "fraKs", 120, 360, 0, 225, "Typical roughness of pipe materials in mm.", Arial9, DarkRed, AutoSize, -1, nullptr, PictureSet::None},
 
     // Pipe inputs.
-    {"txtQT", K::TextBox, "fraInput", 3300, 1320, 1695, 360, "", Arial1125B, WindowText, 0, 1, nullptr, PictureSet::None},
-    {"txtDOP", K::TextBox, "fraInput", 3300, 2280, 1695, 360, "", Arial1125B, WindowText, 0, 3, nullptr, PictureSet::None},
-    {"txtLOP", K::TextBox, "fraInput", 3300, 1800, 1695, 360, "", Arial1125B, WindowText, 0, 2, nullptr, PictureSet::None},
+    {"txtQT", K::TextBox, "fraInput", 3300, 1320, 1695, 360, "", Arial1125B, WindowText, Max8, 1, nullptr, PictureSet::None},
+    {"txtDOP", K::TextBox, "fraInput", 3300, 2280, 1695, 360, "", Arial1125B, WindowText, Max8, 3, nullptr, PictureSet::None},
+    {"txtLOP", K::TextBox, "fraInput", 3300, 1800, 1695, 360, "", Arial1125B, WindowText, Max8, 2, nullptr, PictureSet::None},
     {"comE1", K::ComboBox, "fraInput", 3300, 2760, 1695, 390, "", Arial1125B, WindowText, 0, 4, nullptr, PictureSet::None},
     {"Image1(1)", K::Image, "fraInput", 600, 720, 255, 255, "", FormFont, ButtonText, 0, -1, ":/bullet32.png", PictureSet::None},
     {"Image1(0)", K::Image, "fraInput", 600, 360, 255, 255, "", FormFont, ButtonText, 0, -1, ":/bullet32.png", PictureSet::None},
@@ -235,6 +235,8 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
                             | Qt::AlignTop);
         label->setWordWrap(row.flags & WordWrap);
         label->setAutoSize(row.flags & AutoSize);
+    } else if (auto *box = qobject_cast<TextBox *>(w)) {
+        if (row.flags & Max8) box->setMaxLength(8);
     } else if (auto *button = qobject_cast<AniPushButton *>(w)) {
         static const char *pictures[][2] = {
             {nullptr, nullptr},

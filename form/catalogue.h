@@ -23,7 +23,8 @@ struct FontDef {
 enum : quint32 { ButtonText = 0xFF000001, WindowText = 0xFF000002 };
 constexpr quint32 rgb(int r, int g, int b) { return quint32(r) << 16 | quint32(g) << 8 | quint32(b); }
 
-enum ControlFlag : unsigned { Hidden = 1, AutoSize = 2, RightAlign = 4, WordWrap = 8 };
+// Max8: a text box that takes at most 8 characters.
+enum ControlFlag : unsigned { Hidden = 1, AutoSize = 2, RightAlign = 4, WordWrap = 8, Max8 = 16 };
 
 enum class PictureSet { None, Close, Open, Choice };
 

@@ -12,13 +12,15 @@
 
 namespace {
 
-// The regional date and time separators, taken from the locale's short formats.
+// The regional date and time separators, taken from the locale's short formats:
+// the first character a person sees between the fields. Invisible format
+// characters are skipped (Arabic formats put a right-to-left mark before each "/").
 QChar separatorIn(const QString &format)
 {
     bool inQuote = false;
     for (QChar c : format) {
         if (c == u'\'') { inQuote = !inQuote; continue; }
-        if (!inQuote && !c.isLetter() && !c.isSpace()) return c;
+        if (!inQuote && !c.isLetter() && !c.isSpace() && c.category() != QChar::Other_Format) return c;
     }
     return QChar();
 }
@@ -60,6 +62,10 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     imgLogo->setMouseTracking(true);
 
     wireEvents();
+
+    // Closing a sub-page leaves the focus on the button that opens it again.
+    fraSO->setFocusHeir(AniPushButton1);
+    fraWeir->setFocusHeir(AniPushButton3);
 
     // At start no control has the focus: typing goes nowhere until a page is
     // opened. The form holds it itself without being reachable by Tab.

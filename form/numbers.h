@@ -2,6 +2,8 @@
 // the period is the only decimal separator, whatever the user's settings.
 #pragma once
 
+#include <cmath>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,16 @@
 // range reads as +/-infinity (a calculation that meets it refuses to show a result);
 // one too small to represent reads as zero.
 double Val(std::string_view text);
+
+// True when every value is a finite number. A calculation gives no result when a
+// number it reads, or any value it computes on the way, is not: an infinity can
+// vanish in a later step (x / infinity is 0) and leave a figure that looks sound.
+inline bool allFinite(std::initializer_list<double> values)
+{
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
 
 // A value in one of the display patterns "#0.00" or "#0.000": at least one digit
 // before the point, fixed decimals, no grouping, "-" for negative values. The value

@@ -1,5 +1,7 @@
 #include "orifice.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 namespace {
@@ -30,6 +32,6 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
     a = a / 4;
     const double Q = s * a;
 
-    if (!std::isfinite(Q)) return std::nullopt;
+    if (!allFinite({diameter, head, t, s, diameter * *k, (diameter * *k) * diameter, a, Q})) return std::nullopt;
     return Q;
 }

@@ -12,5 +12,6 @@ using OrificeKind = short;
 std::optional<double> orificeCoefficient(OrificeKind kind);
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
-// Empty for an unknown kind or a result beyond the double range.
+// Empty for an unknown kind, or when an input or any value computed on the way
+// is not finite.
 std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind);

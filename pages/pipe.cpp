@@ -1,5 +1,7 @@
 #include "pipe.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 namespace {
@@ -20,8 +22,10 @@ std::optional<double> F(double ED, double RE)
     double f = 0.01;
     for (int pass = 0; pass < kMaxFrictionIterations; ++pass) {
         const double f0 = f;
-        f = std::pow(1.14 - 2 * Log10(ED + 9.35 / (RE * std::sqrt(f0))), -2.0);
-        if (!std::isfinite(f)) return std::nullopt;
+        const double x = ED + 9.35 / (RE * std::sqrt(f0));
+        const double lg = Log10(x);
+        f = std::pow(1.14 - 2 * lg, -2.0);
+        if (!allFinite({RE * std::sqrt(f0), 9.35 / (RE * std::sqrt(f0)), x, lg, f})) return std::nullopt;
         if (!(std::fabs((f - f0) / f) > 0.01)) return f;
     }
     return std::nullopt;
@@ -38,10 +42,11 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
     const double V = (4 * Q) / ((pi * D) * D);
     const double Re = (V * D) / nu;
     const double ED = ks / D;
+    if (!allFinite({D, L, Q, ks, 4 * Q, pi * D, (pi * D) * D, V, V * D, Re, ED})) return std::nullopt;
     const auto f = F(ED, Re);
     if (!f) return std::nullopt;
     const double hf = (((*f * L) * V) * V) / ((D * 2) * g);
 
-    if (!std::isfinite(V) || !std::isfinite(hf)) return std::nullopt;
+    if (!allFinite({*f * L, (*f * L) * V, ((*f * L) * V) * V, D * 2, (D * 2) * g, hf})) return std::nullopt;
     return PipeResult{V, hf};
 }

@@ -14,7 +14,8 @@ inline constexpr int kMaxFrictionIterations = 10000;
 // Darcy friction factor by fixed-point iteration on
 //   1/sqrt(f) = 1.14 - 2 log10(ED + 9.35 / (RE sqrt(f))),
 // from f = 0.01 until one pass changes f by 1 % or less; returns that last pass.
-// Empty when the iteration meets a non-finite value or has not settled within
+// Empty when any value of the iteration is not finite (a logarithm of zero or
+// less, a zero base of the power, an overflow) or when it has not settled within
 // kMaxFrictionIterations passes.
 std::optional<double> F(double ED, double RE);
 
@@ -24,6 +25,6 @@ struct PipeResult {
 };
 
 // Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
-// Empty when the arithmetic leaves the finite numbers.
+// Empty when an input or any value computed on the way is not finite.
 std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
                                    double roughnessMm);

@@ -1,5 +1,7 @@
 #include "rectangular_notch.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 RectangularResult rectangularFlow(double head, double width, Contraction condition)
@@ -7,24 +9,23 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     const double H = head;
     const double L = width;
     const double r = L / H;
-    // A head of zero leaves the ratio undefined: treated as no result yet, like an
-    // empty box, so typing "0." on the way to "0.25" changes nothing. A ratio that
-    // merely overflows (a head far too small for its width) is still a ratio and
-    // is tested like any other.
-    if (H == 0 || std::isnan(r)) return {RectangularResult::NoResult, 0};
+    // A ratio that is not a finite number gives no result and leaves the boxes as
+    // they are: a head of zero (typing "0." on the way to "0.25"), a head so small
+    // that the ratio overflows, or a number beyond the double range in either box.
+    if (!allFinite({H, L, r})) return {RectangularResult::NoResult, 0};
     if (r < 0.25) return {RectangularResult::WidthTooSmall, 0};
     if (condition < 0 || condition > 2) return {RectangularResult::NoResult, 0};
 
     const double e = 3.0 / 2;
     const double p = std::pow(H, e);
-    double w = 0;
+    double c = L; // the width less the end contractions (H x 0.1 or 0.2 stays finite)
     switch (condition) {
-    case 0: w = L * 1.84; break;
-    case 1: w = (L - H * 0.1) * 1.84; break;
-    case 2: w = (L - H * 0.2) * 1.84; break;
+    case 1: c = L - H * 0.1; break;
+    case 2: c = L - H * 0.2; break;
     }
+    const double w = c * 1.84;
     const double Q = p * w;
 
-    if (!std::isfinite(Q)) return {RectangularResult::NoResult, 0};
+    if (!allFinite({p, c, w, Q})) return {RectangularResult::NoResult, 0};
     return {RectangularResult::Flow, Q};
 }

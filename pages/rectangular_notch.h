@@ -8,7 +8,7 @@ struct RectangularResult {
     enum Outcome {
         Flow,          // discharge holds the flow in m³/s
         WidthTooSmall, // width below a quarter of the head: the page empties its boxes
-        NoResult       // nothing to show (no head, undefined power, overflow, unknown condition)
+        NoResult       // nothing to show (a value that is not finite, unknown condition)
     };
     Outcome outcome;
     double discharge;

@@ -1,5 +1,7 @@
 #include "trapezoidal_notch.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 std::optional<double> trapezoidalFlow(double angle, double head, double crestWidth)
@@ -16,6 +18,6 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     const double s = std::sqrt(19.62);
     const double Q = ((A * s) * p) * W;
 
-    if (!std::isfinite(Q)) return std::nullopt;
+    if (!allFinite({angle, H, B, angle * 3.14286, t, (k * t) * H, W, p, (A * s) * p, Q})) return std::nullopt;
     return Q;
 }

@@ -1,5 +1,7 @@
 #include "v_notch.h"
 
+#include "numbers.h"
+
 #include <cmath>
 
 std::optional<double> vNotchFlow(double angle, double head)
@@ -12,6 +14,6 @@ std::optional<double> vNotchFlow(double angle, double head)
     const double s = std::sqrt(19.62);
     const double Q = ((K * s) * t) * p;
 
-    if (!std::isfinite(Q)) return std::nullopt;
+    if (!allFinite({angle, H, (angle / 2) * 3.14286, t, p, (K * s) * t, Q})) return std::nullopt;
     return Q;
 }

@@ -4,5 +4,6 @@
 #include <optional>
 
 // Included angle in degrees, head H above the vertex in metres.
-// Empty when the result is undefined (a negative head) or beyond the double range.
+// Empty when an input or any value computed on the way is not finite (a negative
+// head leaves the power undefined).
 std::optional<double> vNotchFlow(double angle, double head);

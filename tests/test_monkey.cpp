@@ -118,7 +118,7 @@ void checkSane(frmQvOpen &form, const Model &model, const QString &did)
 
     for (Frame *f : {form.fraInput, form.fraFM, form.fraSO, form.fraWeir, form.fraWRec, form.fraWeirTrap, form.fraWeirV})
         ok(f->isHidden() != model.shown.contains(f->objectName()), f->objectName() + " does not follow the buttons");
-    ok(form.fraOutput->isHidden() == (form.lblPipeV->text() == u"lblPipeV"), "fraOutput follows the first result");
+    ok(form.fraOutput->visibleFlag() != (form.lblPipeV->text() == u"lblPipeV"), "fraOutput follows the first result");
     ok(form.fraKs->isHidden() || form.comE1->hasFocus() || form.comE1->isAncestorOf(QApplication::focusWidget()),
        "roughness table shown while the roughness box lacks the focus");
     ok(form.SOKind == model.soKind && form.RecContraction == model.rec, "chosen kind or condition");

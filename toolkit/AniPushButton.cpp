@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <QKeyEvent>
 #include <QShortcutEvent>
 
 QColor colorFromBgr(quint32 bgr)
@@ -62,6 +63,59 @@ bool AniPushButton::event(QEvent *e)
         }
     }
     return QAbstractButton::event(e);
+}
+
+namespace {
+
+// Space, Enter and keypad Enter press a focused button.
+bool pressesButton(int key)
+{
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Select;
+}
+
+// The last release of a key that presses buttons, as the window system stamped it.
+struct {
+    int key = 0;
+    quint64 time = 0;
+} lastRelease;
+
+// X11 repeats a held key as a release and a press with the same time stamp, and
+// Qt does not always mark the pair as a repeat. Taken for a fresh press, the
+// repeat would press whatever button got the focus from the first press: holding
+// Space on a "Close" would press the next button too.
+bool isRepeat(const QKeyEvent *e)
+{
+    return e->isAutoRepeat()
+        || (e->timestamp() != 0 && e->key() == lastRelease.key && e->timestamp() == lastRelease.time);
+}
+
+// The same stroke as Space, which QAbstractButton turns into press and click.
+QKeyEvent asSpace(const QKeyEvent *e)
+{
+    return QKeyEvent(e->type(), Qt::Key_Space, e->modifiers(), QStringLiteral(" "), e->isAutoRepeat());
+}
+
+} // namespace
+
+// A key held down presses a button once, when it is let go; its repeats press nothing.
+void AniPushButton::keyPressEvent(QKeyEvent *e)
+{
+    if (!pressesButton(e->key())) return QAbstractButton::keyPressEvent(e);
+    e->accept();
+    if (isRepeat(e)) return;
+    QKeyEvent space = asSpace(e);
+    QAbstractButton::keyPressEvent(&space);
+}
+
+void AniPushButton::keyReleaseEvent(QKeyEvent *e)
+{
+    if (!pressesButton(e->key())) return QAbstractButton::keyReleaseEvent(e);
+    e->accept();
+    const bool repeat = isRepeat(e);
+    lastRelease = {e->key(), e->timestamp()};
+    if (repeat) return;
+    QKeyEvent space = asSpace(e);
+    QAbstractButton::keyReleaseEvent(&space);
 }
 
 void AniPushButton::enterEvent(QEnterEvent *event)

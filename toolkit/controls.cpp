@@ -4,10 +4,14 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setMaxLength(MaxInputLength);
+}
 
 Label::Label(QWidget *parent) : QLabel(parent)
 {
@@ -58,6 +62,15 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr); // the inline completer would turn "1." into "1.5"
+    setFocusPolicy(Qt::StrongFocus); // not Qt's WheelFocus
+    lineEdit()->setMaxLength(MaxInputLength);
+}
+
+void ComboBox::wheelEvent(QWheelEvent *event)
+{
+    if (hasFocus()) QComboBox::wheelEvent(event);
+    else event->ignore();
 }
 
 void ComboBox::AddItem(const QString &item)
@@ -82,6 +95,82 @@ bool ComboBox::hasPart(const QWidget *w) const
 Frame::Frame(const QString &caption, QWidget *parent) : QWidget(parent), m_caption(caption)
 {
     setAutoFillBackground(true);
+}
+
+namespace {
+
+// Set on a control other than a frame while a frame covers it.
+constexpr const char *CoveredProperty = "quorvelCovered";
+
+// The first control inside the frame that Tab would stop on, in tab order.
+QWidget *firstTabStop(const QWidget *frame)
+{
+    QWidget *start = frame->window();
+    for (QWidget *w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain())
+        if (frame->isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
+            && (w->focusPolicy() & Qt::TabFocus))
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+void Frame::setVisible(bool visible)
+{
+    m_visible = visible;
+    if (QWidget *container = parentWidget()) restack(container);
+    else QWidget::setVisible(visible);
+}
+
+// Works out from the top of the stacking order down which controls of the
+// container are covered, then shows what is uncovered, moves the focus out of
+// what is about to disappear, and hides it, in this order, so the focus never
+// passes through a control that nobody meant it to reach.
+void Frame::restack(QWidget *container)
+{
+    struct Change {
+        QWidget *widget;
+        bool show;
+        Frame *cover;
+    };
+    QList<Change> changes;
+    QList<Frame *> above; // frames that show, from the top down
+    const QObjectList &children = container->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        auto *w = qobject_cast<QWidget *>(*it);
+        if (!w || w->isWindow()) continue;
+        Frame *cover = nullptr;
+        for (Frame *f : std::as_const(above))
+            if (f->geometry().contains(w->geometry())) { cover = f; break; }
+        auto *frame = qobject_cast<Frame *>(w);
+        bool show = !w->isHidden();
+        if (frame) {
+            show = frame->m_visible && !cover;
+        } else if (cover != nullptr && show) {
+            w->setProperty(CoveredProperty, true);
+            show = false;
+        } else if (!cover && w->property(CoveredProperty).toBool()) {
+            w->setProperty(CoveredProperty, false);
+            show = true;
+        }
+        if (show != !w->isHidden()) changes.append({w, show, cover});
+        if (frame && show) above.append(frame);
+    }
+
+    for (const Change &c : std::as_const(changes))
+        if (c.show) c.widget->QWidget::setVisible(true);
+    QWidget *focus = QApplication::focusWidget();
+    for (const Change &c : std::as_const(changes)) {
+        if (c.show || !focus || (c.widget != focus && !c.widget->isAncestorOf(focus))) continue;
+        QWidget *heir = c.cover ? firstTabStop(c.cover) : nullptr;
+        if (auto *frame = qobject_cast<Frame *>(c.widget); !heir && frame && frame->m_focusHeir
+            && frame->m_focusHeir->isVisible())
+            heir = frame->m_focusHeir;
+        (heir ? heir : container)->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    for (const Change &c : std::as_const(changes))
+        if (!c.show) c.widget->QWidget::setVisible(false);
 }
 
 QRect Frame::captionRect() const

@@ -11,6 +11,12 @@
 
 class QSvgRenderer;
 
+// The longest text an input box takes. A box only ever holds a number: 32
+// characters take any double written out in full (at most 24) with a few
+// grouping blanks, while a box filled towards Qt's own limit of 32767 costs
+// tens of milliseconds of text layout at every keystroke.
+inline constexpr int MaxInputLength = 32;
+
 // Text box: QLineEdit's textChanged is the Change event (typing, and any setText
 // that really changes the text, raised synchronously, once).
 class TextBox : public QLineEdit {
@@ -38,6 +44,9 @@ private:
 };
 
 // Editable drop-down combo box; editTextChanged is its Change, activated its Click.
+// It holds exactly what was typed or picked: no completion from its list, and
+// Return adds nothing to the list. The wheel changes its value only while it has
+// the focus; a wheel passing over it neither takes the focus nor changes it.
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
@@ -45,10 +54,22 @@ public:
     // Appends to the list; the text in the box stays as it is and no Change is raised.
     void AddItem(const QString &item);
     bool hasPart(const QWidget *w) const; // the box itself, its editor or its list
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 // Frame: a flat rectangle with a caption on its top edge, on an opaque
 // background, so a frame covers whatever lies beneath it.
+//
+// setVisible sets the frame's Visible flag, which the handlers own. What lies
+// under a frame with its flag set (a control of the same container that the
+// frame takes in whole, lower in the stacking order) cannot be seen, so it is
+// hidden from Qt as well: it takes no focus and no click, Tab passes it by and a
+// screen reader is not told it shows. A covered frame keeps its flag and shows
+// again once nothing covers it. The focus never stays on a control that
+// disappears: a control that gets covered hands it to the first control of the
+// frame on top, and a frame whose flag is cleared hands it to its focus heir.
 class Frame : public QWidget {
     Q_OBJECT
 public:
@@ -57,12 +78,22 @@ public:
     // Where the caption interrupts the top edge, in the frame's coordinates.
     QRect captionRect() const;
 
+    void setVisible(bool visible) override;
+    bool visibleFlag() const { return m_visible; }
+    // Takes the focus when the frame is hidden while holding it (for a sub-page,
+    // the button that opens it again). Without one, the frame's container takes
+    // it, which Tab then leaves like any other place.
+    void setFocusHeir(QWidget *heir) { m_focusHeir = heir; }
+
 protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    static void restack(QWidget *container);
     static constexpr int CaptionIndent = 6, CaptionPadding = 2;
     QString m_caption;
+    bool m_visible = true;
+    QPointer<QWidget> m_focusHeir;
 };
 
 // Result panel: tooltip-coloured fill with a 3-pixel dark red outline.
