@@ -250,6 +250,7 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
         button->setCursor(pointer);
     }
     if (row.tabIndex < 0) w->setFocusPolicy(Qt::NoFocus);
+    else w->setProperty(TabIndexProperty, row.tabIndex);
 }
 
 } // namespace

@@ -102,15 +102,21 @@ namespace {
 // Set on a control other than a frame while a frame covers it.
 constexpr const char *CoveredProperty = "quorvelCovered";
 
-// The first control inside the frame that Tab would stop on, in tab order.
+// The first control inside the frame that Tab stops on, in tab order.
 QWidget *firstTabStop(const QWidget *frame)
 {
-    QWidget *start = frame->window();
-    for (QWidget *w = start->nextInFocusChain(); w && w != start; w = w->nextInFocusChain())
-        if (frame->isAncestorOf(w) && w->isVisible() && w->isEnabled() && !w->focusProxy()
-            && (w->focusPolicy() & Qt::TabFocus))
-            return w;
-    return nullptr;
+    QWidget *first = nullptr;
+    int firstIndex = 0;
+    for (QWidget *w : frame->findChildren<QWidget *>()) {
+        bool numbered = false;
+        const int index = w->property(TabIndexProperty).toInt(&numbered);
+        if (numbered && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)
+            && (!first || index < firstIndex)) {
+            first = w;
+            firstIndex = index;
+        }
+    }
+    return first;
 }
 
 } // namespace

@@ -17,6 +17,10 @@ class QSvgRenderer;
 // tens of milliseconds of text layout at every keystroke.
 inline constexpr int MaxInputLength = 32;
 
+// A control that takes the focus carries its place in the tab order in this
+// property. (Qt's focus chain is a ring with no first member.)
+inline constexpr const char *TabIndexProperty = "tabIndex";
+
 // Text box: QLineEdit's textChanged is the Change event (typing, and any setText
 // that really changes the text, raised synchronously, once).
 class TextBox : public QLineEdit {
@@ -69,7 +73,8 @@ protected:
 // screen reader is not told it shows. A covered frame keeps its flag and shows
 // again once nothing covers it. The focus never stays on a control that
 // disappears: a control that gets covered hands it to the first control of the
-// frame on top, and a frame whose flag is cleared hands it to its focus heir.
+// frame on top (the lowest tab index), and a frame whose flag is cleared hands it
+// to its focus heir.
 class Frame : public QWidget {
     Q_OBJECT
 public:
