@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+"""The real quorvel on a real X11 desktop. Each row of SCENARIOS gets a fresh Xvfb, openbox and
+program, is typed with XTest input (xdotool) and checked by what AT-SPI reports: the names of what
+shows, the focus, the focused box's text. Checks wait for their condition (10 s at most).
+    desktop.py QUORVEL              (QUORVEL_DISPLAYS=11-19 takes a free display from those only)"""
+import os, re, subprocess, sys, time
+
+if os.environ.get("QUORVEL_DESKTOP_BUS") != "own":  # an AT-SPI bus of our own
+    os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv, dict(
+        os.environ, QUORVEL_DESKTOP_BUS="own", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+import pyatspi
+
+XVFB = ["Xvfb", "-nolisten", "tcp", "-screen", "0", "1280x800x24", "-ardelay", "200", "-arinterval", "30"]
+PIPE = "k:alt+p t:10 k:Tab t:100 k:Tab t:0.1 k:Tab"  # flow, length, diameter; on to the roughness
+FLOW = "k:alt+f k:Tab focus:Small.orifices$"
+NOTCH = FLOW + " k:Tab k:KP_Enter focus:Rectangular.notch$"
+E400 = " k:ctrl+a t:e400 k:Home t:1 text:1e400"  # "e400" reads 0, then "1e400" reads as infinity
+SCENARIOS = [  # name, environment, steps: see step()
+    ("the roughness box holds exactly what is typed", {},
+     PIPE + " t:0 text:0 gone:m/s t:. text:0. k:BackSpace*2 t:1. text:1. k:Tab see:1.27 see:3.17"
+     " k:shift+Tab k:ctrl+a t:0,03 k:Return text:0,03 see:3.17 items:10"),
+    ("a passing wheel changes nothing; results under the flow page do not show", {},
+     PIPE + " t:0.5 see:1.27 see:2.57 k:shift+Tab*2 wheel k:Tab text:0.1 see:2.57 k:Tab text:0.5"
+     " k:alt+f focus:Flow.measurement$ gone:2.57 gone:^Output$ k:alt+p see:2.57 see:1.27"),
+    ("a roughness beyond the double range keeps the last result; 8 characters in a pipe box", {},
+     PIPE + " t:0.5 see:2.57" + E400 + " see:2.57 see:1.27 k:alt+p k:ctrl+a t:123456789 text:12345678"),
+    ("a Reynolds number beyond the range shows no figure; the date separator in Arabic",
+     {"LANG": "ar_EG.UTF-8", "LC_ALL": "ar_EG.UTF-8"}, "see:\\d\\d/\\d\\d/\\d{4}.\\d\\d:\\d\\d$"
+     " k:alt+p t:1.7e308 k:Tab t:1e-305 k:Tab t:1 k:Tab t:0.5 text:0.5 gone:m/s gone:\\d{9}"),
+    ("orifice by keyboard: Enter opens it, the focus goes in, covered buttons are passed by", {},
+     FLOW + " k:Return focus:^text t:0.1 k:Tab t:2 see:0.031 see:30.51 gone:^Small.orifices$"
+     " gone:^Notches.and.weirs$ tabs:10" + E400 + " see:0.031 see:30.51 k:ctrl+a t:" + "9" * 40
+     + " text:" + "9" * 32),
+    ("sub-page Close leaves the focus on its opener; stray and held keys press nothing more", {},
+     FLOW + " k:space focus:^text k:Tab*4 focus:Close$ k:KP_Enter focus:Small.orifices$ gone:open.tank$"
+     " k:space focus:^text k:Tab*4 focus:Close$ hold:space focus:Small.orifices$ k:Tab"
+     " focus:Notches.and.weirs$ gone:open.tank$ k:alt+c ended"),
+    ("rectangular notch; a head beyond the range keeps the boxes and the result", {},
+     NOTCH + " k:Return focus:^text t:0.2 k:shift+Tab t:1.0 see:0.165 see:165.00 gone:^Small.orifices$"
+     " k:Tab" + E400 + " see:0.165 k:shift+Tab text:1.0 k:Tab*7 focus:Close$ k:Return"
+     " focus:Notches.and.weirs$"),
+    ("trapezoidal notch", {}, NOTCH + " k:Tab k:space focus:^text t:0.2 k:Tab t:0.5 k:Tab t:14"
+     " see:0.089 see:89.00 k:ctrl+a t:e400 see:0.082 k:Home t:1 text:1e400 see:0.082 see:82.00"),
+    ("V-notch", {}, NOTCH + " k:Tab*2 k:space focus:^text t:0.2 k:shift+Tab t:90 see:0.026 see:26.00"
+     " k:ctrl+a t:e400 see:0.000 k:Home t:1 text:1e400 see:0.000"),
+]
+
+def wait(condition, what, timeout=10):
+    end = time.monotonic() + timeout
+    while True:
+        try:
+            value = condition()
+        except Exception:  # an object went away under us, or is not there yet: look again
+            value = None
+        if value or time.monotonic() > end:
+            assert value, "timed out waiting for " + (what if isinstance(what, str) else what())
+            return value
+        time.sleep(0.05)
+
+xdo = lambda *args: subprocess.run(["xdotool", *args], check=True, capture_output=True)  # noqa: E731
+quiet = lambda *a, **kw: subprocess.Popen(a, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)  # noqa: E731
+
+class Session:  # Xvfb (fast key repeat) on a free display, openbox, and the program on AT-SPI
+    procs = ()
+
+    def start(self, binary, env):
+        first, _, last = os.environ.get("QUORVEL_DISPLAYS", "").partition("-")
+        for number in [f":{n}" for n in range(int(first), int(last) + 1)] if last else [None]:
+            read, write = os.pipe()
+            self.procs = [quiet(*XVFB, *[number] * bool(number), "-displayfd", str(write), pass_fds=[write])]
+            os.close(write)
+            with os.fdopen(read) as r:
+                display = r.readline().strip()
+            if display:
+                break
+        assert display, "no free X display"
+        os.environ["DISPLAY"], ready = ":" + display, f"/tmp/quorvel-openbox-{display}"
+        self.procs.append(quiet("openbox", "--startup", "touch " + ready))
+        wait(lambda: os.path.exists(ready), "openbox")
+        os.remove(ready)
+        self.p = subprocess.Popen([binary], env=dict(os.environ, **env))
+        self.procs.append(self.p)
+        everyone = pyatspi.Registry.getDesktop(0)
+        self.app = wait(lambda: next(a for a in everyone if a and a.get_process_id() == self.p.pid), "AT-SPI")
+        wait(lambda: self.app[0].getState().contains(pyatspi.STATE_ACTIVE), "an active window")
+
+    def close(self):
+        for p in reversed(self.procs):
+            p.kill()
+            p.wait()
+
+    def showing(self, node=None):  # what shows, leaving out the items of drop-down lists
+        for child in node or self.app:
+            if child.getState().contains(pyatspi.STATE_SHOWING) and child.getRole() != pyatspi.ROLE_LIST:
+                yield child
+                yield from self.showing(child)
+
+    def focus(self):
+        return [o for o in self.showing() if o.getState().contains(pyatspi.STATE_FOCUSED)
+                and o.getRole() != pyatspi.ROLE_FRAME][-1]
+
+    def fname(self):
+        return f"{self.focus().getRoleName()}:{self.focus().name}"
+
+    def text(self):  # of the focused control, None for one without text
+        f = self.focus()
+        return f.queryText().getText(0, -1) if "Text" in f.get_interfaces() else None
+
+    def combo(self):
+        return next(o for o in self.showing() if o.getRole() == pyatspi.ROLE_COMBO_BOX)
+
+def found(pattern, q):  # a plain figure must stand alone: 2.57 is not in 12.578
+    pattern = pattern if re.search(r"[\\^$]", pattern) else r"(?<![\d.])" + re.escape(pattern) + r"(?![\d])"
+    return any(re.search(pattern, o.name) for o in q.showing())
+
+def step(q, verb, arg):
+    if verb in ("k", "t"):  # keys as xdotool names them (Tab*4: four times); text typed key by key
+        key, _, times = arg.partition("*")
+        xdo("key", "--delay", "20", "--repeat", times or "1", key) if verb == "k" else xdo("type", "--delay", "20", arg)
+    elif verb == "see":
+        wait(lambda: found(arg, q), "something showing " + arg)
+    elif verb == "gone":  # right after a step that waited for the keystroke before it
+        assert not found(arg, q), arg + " is showing"
+    elif verb == "focus":
+        wait(lambda: re.search(arg, q.fname()), lambda: f"the focus on {arg} (it is on {q.fname()})")
+    elif verb == "text":
+        wait(lambda: q.text() == arg, lambda: f"the focused box to read {arg!r} ({q.fname()} reads {q.text()!r})")
+    elif verb == "items":
+        assert q.combo()[0].childCount == int(arg), f"{q.combo()[0].childCount} items in the list"
+    elif verb == "wheel":  # two notches down over the roughness box, which has not the focus
+        e = q.combo().queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdo("mousemove", str(e.x + e.width // 3), str(e.y + e.height // 2), "click", "--repeat", "2", "5")
+    elif verb == "tabs":  # each Tab moves the focus, never onto a covered button
+        for _ in range(int(arg)):
+            before = q.focus()
+            xdo("key", "Tab")
+            wait(lambda: q.focus() != before, "Tab to move the focus")
+            assert q.focus().name not in ("Small orifices", "Notches and weirs"), "Tab reached a covered button"
+    elif verb == "hold":  # held well past the repeat delay: a burst of repeats
+        xdo("keydown", arg)
+        time.sleep(0.5)  # the hold itself
+        xdo("keyup", arg)
+    elif verb == "ended":
+        wait(lambda: q.p.poll() is not None, "the program to end")
+    else:
+        raise ValueError(verb)
+
+def main(binary):
+    failures = 0
+    for name, env, steps in SCENARIOS:
+        started, q, s = time.monotonic(), Session(), "start"
+        try:
+            q.start(binary, env)
+            for s in steps.split(" "):
+                assert s == "ended" or q.p.poll() is None, "the program ended"
+                step(q, *s.partition(":")[::2])
+            assert "ended" in steps or q.p.poll() is None, "the program ended"
+            print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+        except Exception as e:
+            failures += 1
+            print(f"FAIL {name}: {e} (at step {s})")
+        finally:
+            q.close()
+    return failures
+
+if __name__ == "__main__":
+    sys.exit(1 if main(sys.argv[1]) else 0)
