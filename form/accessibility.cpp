@@ -7,6 +7,14 @@
 
 namespace {
 
+struct AccessibleText {
+    const char *objectName;
+    const char *name;        // short, the unit after a comma: "Notch width, metres"; "": the caption
+    const char *description; // one sentence on what the control holds
+    const char *result;      // a result label: the word its new figures are spoken with
+                             // ("headloss"; "" for none); nullptr for other controls
+};
+
 constexpr AccessibleText texts[] = {
     // Pipe page.
     {"fraInput", "Pipe velocity and friction headloss", "Inputs of the pipe calculation: flow, length, diameter and roughness.", nullptr},
@@ -149,11 +157,6 @@ private:
 };
 
 } // namespace
-
-std::span<const AccessibleText> accessibleTexts()
-{
-    return texts;
-}
 
 void applyAccessibleNames(QWidget *form)
 {

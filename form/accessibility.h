@@ -4,19 +4,7 @@
 // longer description, from one table; and each new result is spoken once.
 #pragma once
 
-#include <span>
-
 class QWidget;
-
-struct AccessibleText {
-    const char *objectName;
-    const char *name;        // short, the unit after a comma: "Notch width, metres"; "": the caption
-    const char *description; // one sentence on what the control holds
-    const char *result;      // a result label: the word its new figures are spoken with
-                             // ("headloss"; "" for none); nullptr for other controls
-};
-
-std::span<const AccessibleText> accessibleTexts();
 
 // Gives every control of the table found on the form its accessible name and
 // description, and makes the roughness caption the label of its box. A result
