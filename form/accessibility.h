@@ -1,23 +1,15 @@
 // What a screen reader says for the form's controls. Most of the boxes have no
 // caption of their own (the notch boxes sit on a drawing), so each input box,
 // result label, page frame and drawing gets a spoken name with its unit and a
-// longer description, from one table.
+// longer description, from one table; and each new result is spoken once.
 #pragma once
-
-#include <span>
 
 class QWidget;
 
-struct AccessibleText {
-    const char *objectName;
-    const char *name;        // short, with the unit: "Notch width, metres"
-    const char *description; // one sentence on what the control holds
-    bool result;             // a result label: its caption is spoken after the name
-};
-
-std::span<const AccessibleText> accessibleTexts();
-
 // Gives every control of the table found on the form its accessible name and
-// description. A result label is spoken as "name: caption", so its current
-// figure is read out with what it means.
+// description, and makes the roughness caption the label of its box. A result
+// label reads as its figure with the unit in words ("2.57 metres"), the caption
+// beside it saying what it is; without a figure it reads as its name. The
+// figures a keystroke changes are then spoken as one notification, once the
+// keystroke has been handled: "velocity 1.27 metres per second, headloss 2.57 metres".
 void applyAccessibleNames(QWidget *form);

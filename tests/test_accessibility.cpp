@@ -1,5 +1,6 @@
 // What a screen reader gets from the form: a spoken name and description for
 // every input box and result, and the current figure read with its meaning.
+#include "AniPushButton.h"
 #include "controls.h"
 #include "frmQvOpen.h"
 
@@ -53,18 +54,57 @@ private slots:
         QVERIFY(!spoken(w, QAccessible::Description).isEmpty());
     }
 
-    // The figure is read out with its meaning, and follows every new result.
-    void aResultIsSpokenWithItsCurrentFigure()
+    // A result reads as its figure with the unit in words (its caption beside it
+    // says what it is); the figures a keystroke changes are spoken once, together.
+    void aNewResultIsSpokenOnceInWords()
     {
+        auto *said = form.findChild<QLabel *>(QStringLiteral("announcement"));
+        const auto saysAfter = [&](auto edit) {
+            said->clear();
+            edit();
+            QCoreApplication::processEvents();
+            return said->text();
+        };
         form.cmdDWAB1_Click();
         form.AniPushButton1_Click();
         QCOMPARE(spoken(form.lblCumec), QStringLiteral("Orifice flow, cubic metres per second"));
         form.txtSODia->setText(QStringLiteral("0.1"));
-        form.txtSOH->setText(QStringLiteral("2"));
-        QCOMPARE(spoken(form.lblLiter), QStringLiteral("Orifice flow, litres per second: 30.51"));
+        QCOMPARE(saysAfter([&] { form.txtSOH->setText(QStringLiteral("2")); }),
+                 QStringLiteral("flow 0.031 cubic metres per second, 30.51 litres per second"));
+        QCOMPARE(spoken(form.lblLiter), QStringLiteral("30.51 litres per second"));
         QCOMPARE(spoken(form.lblLiter, QAccessible::Value), QStringLiteral("30.51"));
-        form.txtSOH->setText(QStringLiteral("25"));
-        QCOMPARE(spoken(form.lblLiter), QStringLiteral("Orifice flow, litres per second: 107.86"));
+        QCOMPARE(saysAfter([&] { form.txtSOH->setText(QString()); }), QString()); // the guard stops it
+        QCOMPARE(saysAfter([&] { form.txtSOH->setText(QStringLiteral("2")); }), QString()); // nothing new
+        QCOMPARE(saysAfter([&] { form.cmdSOR_Click(); }),
+                 QStringLiteral("flow 0.048 cubic metres per second, 47.73 litres per second"));
+    }
+
+    // The state flag reads as checked, a blue caption as selected.
+    void theChosenButtonIsCheckedOrSelected()
+    {
+        form.cmdDWAB1_Click();
+        form.AniPushButton1_Click();
+        form.txtSODia->setText(QStringLiteral("0.1"));
+        form.txtSOH->setText(QStringLiteral("2"));
+        form.cmdSOBRF_Click();
+        form.AniPushButton3_Click();
+        form.cmdWRec_Click();
+        form.txtRecHeight->setText(QStringLiteral("0.2"));
+        form.txtRecWidth->setText(QStringLiteral("1"));
+        form.cmdCon1_Click();
+        for (auto [button, checked, selected] : {std::tuple{form.cmdSOBRF, true, true}, {form.cmdSOSE, false, false},
+                                                 {form.cmdCon1, false, true}, {form.cmdCon, false, false}}) {
+            const QAccessible::State s = QAccessible::queryAccessibleInterface(button)->state();
+            QVERIFY2(s.checked == checked && s.selected == selected, qPrintable(button->objectName()));
+        }
+    }
+
+    // An editable combo box reads as its text, so its caption is its label.
+    void theRoughnessBoxIsLabelledByItsCaption()
+    {
+        const auto labels = QAccessible::queryAccessibleInterface(form.comE1)->relations(QAccessible::Label);
+        QCOMPARE(labels.size(), 1);
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Pipe roughness, millimetres"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "AniPushButton.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QKeyEvent>
@@ -10,9 +11,55 @@ QColor colorFromBgr(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+namespace {
+
+// What a screen reader is told of a button: its caption, that it can be pressed
+// (with its access key), and the two marks the pages set: the state flag as
+// checked, a blue caption as selected.
+class AccessibleButton : public QAccessibleWidget {
+public:
+    explicit AccessibleButton(AniPushButton *b) : QAccessibleWidget(b, QAccessible::Button) {}
+    AniPushButton *button() const { return static_cast<AniPushButton *>(widget()); }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return button()->plainCaption();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.pressed = button()->isDown();
+        s.checkable = s.checked = button()->value();
+        s.selectable = s.selected = button()->foreColor() == AniPushButton::Blue;
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList(pressAction()) << QAccessibleWidget::actionNames(); }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) button()->click();
+        else QAccessibleWidget::doAction(action);
+    }
+    QStringList keyBindingsForAction(const QString &action) const override
+    {
+        if (action != pressAction() || button()->shortcut().isEmpty()) return {};
+        return {button()->shortcut().toString(QKeySequence::NativeText)};
+    }
+};
+
+QAccessibleInterface *accessibleButton(const QString &, QObject *object)
+{
+    auto *button = qobject_cast<AniPushButton *>(object);
+    return button ? new AccessibleButton(button) : nullptr;
+}
+
+} // namespace
+
 AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleButton), true);
+    Q_UNUSED(accessible);
     setText(caption); // "&Close" also gives the Alt+C shortcut
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
@@ -23,8 +70,13 @@ AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
 
 void AniPushButton::setForeColor(quint32 bgr)
 {
+    const bool wasBlue = m_foreColor == Blue;
     m_foreColor = bgr & 0xFFFFFF;
     update();
+    if (wasBlue != (m_foreColor == Blue)) {
+        QAccessibleEvent marked(this, wasBlue ? QAccessible::SelectionRemove : QAccessible::SelectionAdd);
+        QAccessible::updateAccessibility(&marked);
+    }
 }
 
 QColor AniPushButton::captionColor() const
@@ -34,8 +86,20 @@ QColor AniPushButton::captionColor() const
 
 void AniPushButton::setValue(bool selected)
 {
+    const bool changed = m_value != selected;
     m_value = selected;
     update();
+    if (changed) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent flagged(this, checked);
+        QAccessible::updateAccessibility(&flagged);
+    }
+}
+
+QString AniPushButton::plainCaption() const
+{
+    return QString(text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
 }
 
 void AniPushButton::setPictures(const QPixmap &atRest, const QPixmap &active)
@@ -155,7 +219,7 @@ AniPushButton::Placement AniPushButton::placement() const
 
     const QSize ps(20, 20);
     const QFontMetrics fm = fontMetrics();
-    const QString caption = QString(text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    const QString caption = plainCaption();
     const QRect wrapped = fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, caption);
     const int stackedHeight = ps.height() + 1 + wrapped.height();
     const bool fitsBeside = fm.horizontalAdvance(caption) <= content.width() - ps.width() - 4;

@@ -11,16 +11,22 @@ class AniPushButton : public QAbstractButton {
 public:
     explicit AniPushButton(const QString &caption, QWidget *parent = nullptr);
 
-    // Caption colour in the 0x00BBGGRR encoding (&HFF0000 is blue); drawn at once.
+    // Caption colour in the 0x00BBGGRR encoding, drawn at once. A blue caption
+    // marks the chosen button of a row; a screen reader is told it is selected.
+    static constexpr quint32 Blue = 0xFF0000;
     void setForeColor(quint32 bgr);
     quint32 foreColor() const { return m_foreColor; }
     QColor captionColor() const;
 
-    // The state flag: true draws the button as the selected one.
+    // The state flag: true draws the button as the selected one; a screen reader
+    // is told it is checked.
     void setValue(bool selected);
     bool value() const { return m_value; }
 
     void setPictures(const QPixmap &atRest, const QPixmap &active);
+
+    // The caption as shown: without the ampersand that marks the access key.
+    QString plainCaption() const;
 
     QSize sizeHint() const override;
 

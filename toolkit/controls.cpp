@@ -1,7 +1,6 @@
 #include "controls.h"
 
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
@@ -27,13 +26,10 @@ void Label::setAutoSize(bool on)
 
 void Label::setCaption(const QString &caption)
 {
+    const bool changed = caption != text();
     setText(caption);
     fitToCaption();
-    // A screen reader following a result hears the new figure.
-    if (QAccessible::isActive()) {
-        QAccessibleEvent changed(this, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
-    }
+    if (changed) emit captionChanged();
 }
 
 void Label::fitToCaption()

@@ -39,6 +39,9 @@ public:
     void setAutoSize(bool on);
     void setCaption(const QString &caption);
 
+signals:
+    void captionChanged(); // by setCaption, to a different text
+
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
