@@ -182,7 +182,7 @@ std::string Format(double value, std::string_view pattern)
             if (k >= 0) ++scaled[std::size_t(k)];
             else scaled.insert(scaled.begin(), '1');
         }
-        if (scaled.empty()) scaled = "0";
+        if (scaled.empty()) scaled.push_back('0');
     }
     if (scaled.size() < std::size_t(decimals) + 1)
         scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');

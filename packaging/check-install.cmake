@@ -1,7 +1,7 @@
 # Installs a build into a scratch prefix and checks the freedesktop layout: the
-# program, its desktop entry and AppStream metadata under one id, the icons the
-# entry names in the hicolor theme, and nothing else.
-# Run as: cmake -DBUILD_DIR=... -DSTAGING=... -DAPP_ID=... -P check-install.cmake
+# program and its man page, its desktop entry and AppStream metadata under one id,
+# the icons the entry names in the hicolor theme, and nothing else.
+# Run as: cmake -DBUILD_DIR=... -DSTAGING=... -DAPP_ID=... -DICON_SIZES=16;... -P check-install.cmake
 file(REMOVE_RECURSE "${STAGING}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGING}"
                 RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -12,9 +12,13 @@ endif()
 set(expected
   bin/quorvel
   share/applications/${APP_ID}.desktop
-  share/icons/hicolor/32x32/apps/${APP_ID}.png
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  share/man/man1/quorvel.1
   share/metainfo/${APP_ID}.metainfo.xml)
+foreach(size ${ICON_SIZES})
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
+endforeach()
+list(SORT expected)
 file(GLOB_RECURSE installed RELATIVE "${STAGING}" "${STAGING}/*")
 list(SORT installed)
 if(NOT installed STREQUAL expected)
@@ -41,8 +45,15 @@ if(at EQUAL -1)
   message(FATAL_ERROR "the metainfo does not launch ${APP_ID}.desktop")
 endif()
 
-# A 32x32 icon must really be 32 by 32 (width and height in the PNG header).
-file(READ "${STAGING}/share/icons/hicolor/32x32/apps/${APP_ID}.png" size HEX OFFSET 16 LIMIT 8)
-if(NOT size STREQUAL "0000002000000020")
-  message(FATAL_ERROR "the 32x32 icon is not 32 by 32 pixels (${size})")
-endif()
+# An NxN icon must really be N by N (width and height in the PNG header).
+foreach(size ${ICON_SIZES})
+  file(READ "${STAGING}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png" header HEX OFFSET 16 LIMIT 8)
+  math(EXPR side "${size}" OUTPUT_FORMAT HEXADECIMAL)
+  string(REGEX REPLACE "^0x" "" side "${side}")
+  string(LENGTH "${side}" digits)
+  math(EXPR pad "8 - ${digits}")
+  string(REPEAT "0" ${pad} zeros)
+  if(NOT header STREQUAL "${zeros}${side}${zeros}${side}")
+    message(FATAL_ERROR "the ${size}x${size} icon is not ${size} by ${size} pixels (${header})")
+  endif()
+endforeach()
