@@ -26,9 +26,9 @@ void frmQvOpen::AniPushButton1_Click()
 {
     fraWeir->setVisible(false);
     fraSO->setVisible(true);
-    SOKind = 1;
-    lblCumec->setCaption(QString());
-    lblLiter->setCaption(QString());
+    SOKind = OrificeKind::SharpEdged;
+    lblCumec->setTextFitted(QString());
+    lblLiter->setTextFitted(QString());
 }
 
 void frmQvOpen::AniPushButton3_Click()

@@ -13,15 +13,14 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     // is tested like any other.
     if (H == 0 || std::isnan(r)) return {RectangularResult::NoResult, 0};
     if (r < 0.25) return {RectangularResult::WidthTooSmall, 0};
-    if (condition < 0 || condition > 2) return {RectangularResult::NoResult, 0};
-
     const double e = 3.0 / 2;
     const double p = std::pow(H, e);
     double w = 0;
     switch (condition) {
-    case 0: w = L * 1.84; break;
-    case 1: w = (L - H * 0.1) * 1.84; break;
-    case 2: w = (L - H * 0.2) * 1.84; break;
+    case Contraction::Suppressed: w = L * 1.84; break;
+    case Contraction::OneSide: w = (L - H * 0.1) * 1.84; break;
+    case Contraction::Full: w = (L - H * 0.2) * 1.84; break;
+    default: return {RectangularResult::NoResult, 0}; // a code outside the three conditions
     }
     const double Q = p * w;
 

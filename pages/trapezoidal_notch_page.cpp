@@ -14,11 +14,7 @@ void frmQvOpen::CalcTrap()
     if (!emptyTextGuardPasses({angle, head, width})) return;
 
     const auto Q = trapezoidalFlow(Val(angle), Val(head), Val(width));
-    if (!Q) return;
-    const auto captions = readBackPair(*Q);
-    if (!captions) return;
-    lblTCumec->setCaption(QString::fromStdString(captions->cumec));
-    lblTLiter->setCaption(QString::fromStdString(captions->liter));
+    if (Q) showFlow(lblTCumec, lblTLiter, readBackPair(*Q));
 }
 
 void frmQvOpen::txtTrAn_Change() { CalcTrap(); }

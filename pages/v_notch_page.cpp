@@ -13,11 +13,7 @@ void frmQvOpen::CalcV()
     if (!emptyTextGuardPasses({angle, head})) return;
 
     const auto Q = vNotchFlow(Val(angle), Val(head));
-    if (!Q) return;
-    const auto captions = readBackPair(*Q);
-    if (!captions) return;
-    lblVCumec->setCaption(QString::fromStdString(captions->cumec));
-    lblVLiter->setCaption(QString::fromStdString(captions->liter));
+    if (Q) showFlow(lblVCumec, lblVLiter, readBackPair(*Q));
 }
 
 void frmQvOpen::txtVAn_Change() { CalcV(); }

@@ -21,7 +21,7 @@ void Label::setAutoSize(bool on)
     fitToCaption();
 }
 
-void Label::setCaption(const QString &caption)
+void Label::setTextFitted(const QString &caption)
 {
     setText(caption);
     fitToCaption();
@@ -60,7 +60,7 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
 }
 
-void ComboBox::AddItem(const QString &item)
+void ComboBox::appendKeepingText(const QString &item)
 {
     const QSignalBlocker quiet(this);
     const QString text = currentText();
