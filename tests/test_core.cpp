@@ -29,18 +29,12 @@ class CoreTest : public QObject {
 private slots:
     void val()
     {
+        // The rules' own cases; fuzz_val checks every other text against an independent reading.
         const std::pair<std::string, double> rows[] = {
-            {"", 0}, {"abc", 0}, {"$5", 0}, {"--3", 0}, {".", 0}, {"E5", 0}, {"0x10", 0}, {"-&H10", 0},
-            {"  2.5 m", 2.5}, {"1 000", 1000}, {"1\t2\n3", 123}, {"- 4", -4}, {"1\r2", 1}, {"1\xc2\xa0" "2", 1},
-            {"1,5", 1}, {"12abc", 12}, {"1.2.3", 1.2}, {"1e3.5", 1000}, {"+3", 3}, {".5", 0.5}, {"5.", 5},
-            {"-.5e1", -5}, {"2.5E+2", 250}, {"25e-1", 2.5}, {"1e", 1}, {"7e-", 7}, {"1e 3", 1000},
-            {"9007199254740993", 9007199254740992.0}, {"1" + std::string(400, '0') + "e-390", 1e10},
-            {"0." + std::string(10000, '0') + "1e10000", 0.1}, {"1.7976931348623158e308", DBL_MAX},
-            {"1.7976931348623159e308", Inf}, {"-1e400", -Inf}, {"1e99999999999999999999", Inf}, {"1e-400", 0},
-            {"4.9e-324", 4.9406564584124654e-324}, {"2.4703282292062327e-324", 0}, {"-" + std::string(10000, '7'), -Inf},
-            {"&H10", 16}, {"&h1f", 31}, {"&HFFFF", 65535}, {"&o777", 511}, {"&H 1F", 31}, {"&H", 0}, {"&HG1", 0},
-            {"&O8", 0}, {"&H1.8", 1}, {"&H20000000000001", 9007199254740992.0}, {"&H" + std::string(300, 'F'), Inf},
-            {"&O" + std::string(30, '7'), std::ldexp(1.0, 90)}, {"&O" + std::string(400, '7'), Inf},
+            {"", 0}, {"  2.5 m", 2.5}, {"1 000", 1000}, {"1,5", 1}, {"abc", 0}, {"1e3", 1000}, {"-0.5", -0.5},
+            {"&H10", 16}, {"12abc", 12}, {"$5", 0}, {"1\t2\n3", 123}, {"1\r2", 1}, {"1.2.3", 1.2}, {"-.5e1", -5},
+            {"7e-", 7}, {"&o777", 511}, {"&HFFFF", 65535}, {"9007199254740993", 9007199254740992.0},
+            {"1.7976931348623159e308", Inf}, {"-1e400", -Inf}, {"1e-400", 0}, {"&O" + std::string(400, '7'), Inf},
         };
         for (const auto &[text, expected] : rows)
             QVERIFY2(Val(text) == expected, qPrintable(QString::fromStdString(text.substr(0, 40))));
@@ -82,17 +76,11 @@ private slots:
     void pairs()
     {
         const std::tuple<double, std::string, std::string> rows[] = { // read-back, direct
-            {0.0004999, "0.000|0.00", "0.000|0.50"}, {0.0123456, "0.012|12.00", "0.012|12.35"},
-            {0.0005, "0.001|1.00", "0.001|0.50"}, {-0.0004, "-0.000|0.00", "-0.000|-0.40"},
-            // Rounded to 15 digits the text reads back past the range once times 1000.
-            {1.797693134862315e305, "-", "179769313486232" + std::string(291, '0') + ".000|179769313486232"
-                                             + Zeros294 + ".00"},
-            {1e306, "-", "-"}, {Inf, "-", "-"},
+            {0.0004999, "0.000|0.00", "0.000|0.50"}, {0.0123456, "0.012|12.00", "0.012|12.35"}, {Inf, "-", "-"},
+            // Rounded to 15 digits the text reads back beyond the range once times 1000.
+            {1.797693134862315e305, "-", "179769313486232" + std::string(291, '0') + ".000|179769313486232" + Zeros294 + ".00"},
         };
-        for (const auto &[q, readBack, direct] : rows) {
-            QCOMPARE(pairText(readBackPair(q)), readBack);
-            QCOMPARE(pairText(directPair(q)), direct);
-        }
+        for (const auto &[q, readBack, direct] : rows) QCOMPARE(pairText(readBackPair(q)) + ' ' + pairText(directPair(q)), readBack + ' ' + direct);
     }
 
     void friction()
@@ -143,18 +131,13 @@ private slots:
             {'v', 90, -0.2, 0, "-"}, {'v', 90, 1e200, 0, "-"},
         };
         for (const auto &[page, a, b, c, shown] : rows) {
-            std::string got = "-";
-            if (page == 'o') {
-                if (const auto q = orificeFlow(a, b, OrificeKind(c))) got = pairText(directPair(*q));
-            } else if (page == 'r') {
-                const RectangularResult r = rectangularFlow(a, b, Contraction(c));
-                if (r.outcome == RectangularResult::WidthTooSmall) got = "too small";
-                if (r.outcome == RectangularResult::Flow) got = pairText(readBackPair(r.discharge));
-            } else if (const auto q = page == 'v' ? vNotchFlow(a, b) : trapezoidalFlow(a, b, c)) {
-                got = pairText(readBackPair(*q));
-            }
-            QVERIFY2(got == shown, qPrintable(QStringLiteral("%1 %2 %3 %4: %5").arg(page).arg(a).arg(b).arg(c)
-                                                  .arg(QString::fromStdString(got))));
+            const RectangularResult r = rectangularFlow(a, b, Contraction(c));
+            const std::optional<double> q = page == 'o' ? orificeFlow(a, b, OrificeKind(c))
+                : page == 't' ? trapezoidalFlow(a, b, c) : page == 'v' ? vNotchFlow(a, b)
+                : r.outcome == RectangularResult::Flow ? std::optional(r.discharge) : std::nullopt;
+            std::string got = !q ? "-" : pairText(page == 'o' ? directPair(*q) : readBackPair(*q));
+            if (page == 'r' && r.outcome == RectangularResult::WidthTooSmall) got = "too small";
+            QVERIFY2(got == shown, qPrintable(QStringLiteral("%1 %2 %3 %4: ").arg(page).arg(a).arg(b).arg(c) + got.c_str()));
         }
     }
 };

@@ -1,8 +1,7 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1 and 2; the rendered screens go to
-// <build>/tests/screens/x<ratio>/. Figures are the design's worked cases.
+// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases.
 #include "AniPushButton.h"
 #include "MDIQvl.h"
 #include "controls.h"
@@ -11,9 +10,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDir>
-#include <QMdiArea>
 #include <QTest>
+#include <QVector3D>
 
 namespace {
 
@@ -129,6 +127,9 @@ class FormTest : public QObject {
             if (name == u"focus") items << QApplication::focusWidget()->objectName();
             else if (name == u"ended") items << QString::number(ended);
             else if (name.endsWith(u'?')) items << QString::number(w(name.chopped(1))->isVisible());
+            else if (name.endsWith(u'*')) // a list's items
+                for (int i = 0; i < static_cast<QComboBox *>(w(name.chopped(1)))->count(); ++i)
+                    items << static_cast<QComboBox *>(w(name.chopped(1)))->itemText(i);
             else if (auto *combo = qobject_cast<QComboBox *>(w(name))) items << combo->currentText();
             else if (w(name)) items << w(name)->property("text").toString();
             out << items.join(u' ');
@@ -155,28 +156,21 @@ private slots:
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
-        QCOMPARE(window.parent->area()->subWindowList().size(), 1);
     }
 
-    void startsOnTheStripWithItsListsFilled()
-    {
-        QCOMPARE(look("frames comE1 comROE lblTime comROE? Label1(2)? Label4?"), "|||04.12.2026 14:55|0|0|0");
-        QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
-        QStringList e1;
-        for (int i = 0; i < form->comE1->count(); ++i) e1 << form->comE1->itemText(i);
-        QCOMPARE(e1.join(u' '), "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5");
-        QCOMPARE(QString::number(form->comROE->count()) + u' ' + form->comROE->itemText(0) + u' '
-                     + form->comROE->itemText(33), "34 991 1024");
-    }
 
     // One case a line; a script starting with "+" goes on with the form of the
     // line before.
     void pagesAnswerClicksAndTyping()
     {
+        QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
+        QStringList densities;
+        for (int g = 991; g <= 1024; ++g) densities << QString::number(g);
+        const QByteArray start = "|||04.12.2026 14:55|0|0|0|0.5 1 1.5 2 2.5 3 3.5 4 4.5 5|" + densities.join(u' ').toLatin1();
         const char *rows[][3] = {
+            {"", "frames comE1 comROE lblTime comROE? Label1(2)? Label4? comE1* comROE*", start.constData()},
             {"cmdDWAB2", "frames focus", "fraInput|txtQT"},
             {"cmdDWAB1 cmdDWAB1", "frames", "fraFM"},
-            {"cmdDWAB1 AniPushButton1 AniPushButton4", "frames", "fraFM"},
             {"cmdDWAB1 AniPushButton3 cmdWRec cmdDWAB2 cmdDWAB1", "frames", "fraFM fraWeir fraWRec"},
             {"cmdDWAB1 AniPushButton3 cmdWeirTrap AniPushButton2 AniPushButton3", "frames", "fraFM fraWeir fraWeirTrap"},
             {"cmdDWAB1 AniPushButton3 cmdWeirV cmdWRec", "frames", "fraFM fraWeir fraWRec"},
@@ -185,6 +179,26 @@ private slots:
             {"!F !P", "frames focus", "fraInput|txtQT"},
             {"!C cmdDrop7 ~imgLogo(0) ~Label4", "ended Label4?", "2|1"},
             {"+ ~picButtons", "Label4?", "0"},
+            // Each box in turn spoiled (zero on the pipe page, below 0.001 on the orifice
+            // page, empty on a notch page) stops its page: the result and the boxes stay.
+            {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
+            {"+ txtQT=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
+            {"+ txtQT=10 txtLOP=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
+            {"+ txtLOP=100 txtDOP=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
+            {"+ txtDOP=0.1 comE1=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
+            {"cmdDWAB1 AniPushButton1 txtSODia=0.1 txtSOH=2", "lblCumec lblLiter", "0.031|30.51"},
+            {"+ txtSODia=0.0009", "lblCumec lblLiter", "0.031|30.51"},
+            {"+ txtSODia=0.1 txtSOH=0.0009", "lblCumec lblLiter", "0.031|30.51"},
+            {"cmdDWAB1 AniPushButton3 cmdWRec txtRecHeight=0.2 txtRecWidth=1.0", "lblRecCumec lblRecLiter", "0.165|165.00"},
+            {"+ txtRecHeight=", "lblRecCumec lblRecLiter txtRecWidth", "0.165|165.00|1.0"},
+            {"+ txtRecHeight=0.2 txtRecWidth=", "lblRecCumec lblRecLiter txtRecHeight", "0.165|165.00|0.2"},
+            {"cmdDWAB1 AniPushButton3 cmdWeirTrap txtTrAn=14 txtTrHeight=0.2 txtTrWidth=0.5", "lblTCumec lblTLiter", "0.089|89.00"},
+            {"+ txtTrAn=", "lblTCumec lblTLiter", "0.089|89.00"},
+            {"+ txtTrAn=14 txtTrHeight=", "lblTCumec lblTLiter", "0.089|89.00"},
+            {"+ txtTrHeight=0.2 txtTrWidth=", "lblTCumec lblTLiter", "0.089|89.00"},
+            {"cmdDWAB1 AniPushButton3 cmdWeirV txtVAn=90 txtVHeight=0.2", "lblVCumec lblVLiter", "0.026|26.00"},
+            {"+ txtVAn=", "lblVCumec lblVLiter", "0.026|26.00"},
+            {"+ txtVAn=90 txtVHeight=", "lblVCumec lblVLiter", "0.026|26.00"},
             {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5 txtLOP=200", "lblPipeV", "1.27  m/s"},
             {"+ cmdDWAB1 cmdDWAB2", "frames focus txtQT", "fraInput fraOutput|txtQT|10"},
             // The roughness table shows while the roughness box has the focus, until
@@ -218,81 +232,42 @@ private slots:
             QVERIFY2(look(names) == expected, qPrintable(script + QStringLiteral(": ") + look(names)));
         }
         const QPoint menu = form->AniPushButton3->mapTo(form.get(), form->AniPushButton3->rect().center());
-        QVERIFY(form->childAt(menu) != form->AniPushButton3); // covered by the open notch page
+        QVERIFY(form->childAt(menu) != form->AniPushButton3 && !QGuiApplication::overrideCursor()); // covered by the notch page
         run("cmdDWAB2 comE1:7");
         QTest::keyClick(form->comE1, Qt::Key_Return); // confirms the text; the list stays as it was
         QCOMPARE(QString::number(form->comE1->count()) + u' ' + form->comE1->currentText(), "10 7");
     }
 
-    // Each page's figure from its boxes; then each box in turn spoiled (zero on
-    // the pipe page, below 0.001 on the orifice page, empty on a notch page): the
-    // guard stops the page, so the result and the other boxes stay as they were.
-    void everyBoxOfEveryPageIsGuarded()
-    {
-        const char *rows[][5] = {
-            {"cmdDWAB2", "txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5", "0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"cmdDWAB1 AniPushButton1", "txtSODia=0.1 txtSOH=2", "0.0009", "lblCumec lblLiter", "0.031|30.51"},
-            {"cmdDWAB1 AniPushButton3 cmdWRec", "txtRecHeight=0.2 txtRecWidth=1.0", "", "lblRecCumec lblRecLiter",
-             "0.165|165.00"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirTrap", "txtTrAn=14 txtTrHeight=0.2 txtTrWidth=0.5", "", "lblTCumec lblTLiter",
-             "0.089|89.00"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirV", "txtVAn=90 txtVHeight=0.2", "", "lblVCumec lblVLiter", "0.026|26.00"},
-        };
-        for (auto [open, boxes, spoil, results, figure] : rows)
-            for (const QString &box : QString(boxes).split(u' ')) {
-                init();
-                run(QString(open) + u' ' + boxes);
-                const QString watched = QString(results + (u' ' + QString(boxes))).remove(box).remove(QRegularExpression("=\\S*"));
-                const QString before = look(watched.simplified());
-                QVERIFY2(before.startsWith(figure), qPrintable(before));
-                run(box.section(u'=', 0, 0) + u'=' + spoil);
-                QVERIFY2(look(watched.simplified()) == before, qPrintable(box));
-            }
-        QVERIFY(!QGuiApplication::overrideCursor());
-    }
-
-    // The chosen kind's caption is painted blue (0x00BBGGRR); an unchosen one not.
-    void chosenCaptionIsPaintedBlue()
-    {
-        run("cmdDWAB1 AniPushButton1 txtSODia=0.1 txtSOH=2");
-        auto pixels = [](QWidget *button, QColor colour) { // below the picture, where the caption is
-            const QImage image = button->grab().toImage();
-            int n = 0;
-            for (int y = image.height() * 3 / 5; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor c = image.pixelColor(x, y);
-                    n += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) + std::abs(c.blue() - colour.blue()) < 100;
-                }
-            return n;
-        };
-        QVERIFY(pixels(form->cmdSOSE, Qt::blue) > 10 && pixels(form->cmdSOSE, Qt::red) == 0);
-        QVERIFY(pixels(form->cmdSOR, Qt::blue) == 0 && pixels(form->cmdSOR, Qt::black) > 10);
-    }
-
-    // Every screen with figures in it rendered, every shown control inside the
-    // form and every caption inside its label; then every control against the
-    // catalogue, the stacking in each container and the tab order.
+    // Every screen with figures in it rendered at full resolution, with no shown
+    // text box covered and every caption inside its label; then every control
+    // against the catalogue, the stacking in each container and the tab order.
     void everyScreenAndControlAsDesigned()
     {
-        const qreal ratio = form->devicePixelRatio();
-        const QString dir = QStringLiteral("%1/screens/x%2/").arg(QCoreApplication::applicationDirPath()).arg(ratio);
-        QVERIFY(QDir().mkpath(dir));
         const char *screens[][2] = {
             {"start", "~imgLogo(0)"}, {"pipe", "cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5 Tab Backtab"},
             {"orifice", "cmdDWAB1 AniPushButton1 txtSODia=0.1 txtSOH=2 cmdSOR"},
             {"rectangular", "AniPushButton4 AniPushButton3 cmdWRec txtRecHeight=1 txtRecWidth=2"},
             {"trapezoidal", "cmdWeirTrap txtTrAn=14 txtTrHeight=1 txtTrWidth=1"}, {"v-notch", "cmdWeirV txtVAn=90 txtVHeight=1"},
         };
+        auto pixels = [](QWidget *button, QColor colour) { // below the picture, where the caption is
+            const QImage image = button->grab().toImage();
+            int n = 0;
+            for (int y = image.height() * 3 / 5; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    n += QVector3D(image.pixelColor(x, y).red() - colour.red(), image.pixelColor(x, y).green() - colour.green(),
+                                   image.pixelColor(x, y).blue() - colour.blue()).length() < 80;
+            return n;
+        };
         for (auto [screen, script] : screens) {
             run(script);
-            const QPixmap render = form->grab();
-            QVERIFY(render.size() == QSize(801, 561) * ratio && render.save(dir + screen + QStringLiteral(".png")));
+            if (screen == QLatin1String("orifice")) // the chosen kind's caption painted blue (0x00BBGGRR), the others not
+                QVERIFY(pixels(form->cmdSOR, Qt::blue) > 10 && pixels(form->cmdSOR, Qt::red) == 0
+                        && pixels(form->cmdSOSE, Qt::blue) == 0 && pixels(form->cmdSOSE, Qt::black) > 10);
+            QVERIFY2(form->grab().size() == QSize(801, 561) * form->devicePixelRatio(), screen); // full resolution
             for (QWidget *c : form->findChildren<QWidget *>()) {
                 if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty()) continue;
-                QRect shown(c->mapTo(form.get(), QPoint()), c->size()); // as far as its containers let it show
-                for (QWidget *p = c->parentWidget(); p != form.get(); p = p->parentWidget())
-                    shown &= QRect(p->mapTo(form.get(), QPoint()), p->size());
-                QVERIFY2(QRect(0, 0, 801, 561).contains(shown), qPrintable(c->objectName()));
+                if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
+                    QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
                 if (auto *label = qobject_cast<Label *>(c)) {
                     const QRect need = label->fontMetrics().boundingRect(
                         QRect(0, 0, label->wordWrap() ? label->width() : 9999, 9999), label->wordWrap() ? Qt::TextWordWrap : 0, label->text());
@@ -323,8 +298,7 @@ private slots:
                                            && cf.underline() == font.contains(u'U')), qPrintable(f[0]));
                 if (!windowless(c)) windowed << f[0];
             }
-            // Listed top first: the first windowed control is the last child, and
-            // every windowless one lies beneath all windowed ones.
+            // Listed top first: the first windowed control is the topmost child.
             for (QObject *child : w(container)->children())
                 if (auto *c = qobject_cast<QWidget *>(child); c && windowed.contains(c->objectName())) stack.prepend(c->objectName());
             QCOMPARE(stack, windowed);

@@ -4,7 +4,6 @@
 // library's correctly rounded strtod. The two must agree to the bit.
 #include "numbers.h"
 
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,14 +11,6 @@
 #include <string>
 
 namespace {
-
-// Ends the run as a crash, so libFuzzer keeps the input that led here.
-void check(bool ok, const char *what, const char *detail)
-{
-    if (ok) return;
-    std::fprintf(stderr, "FUZZ CHECK FAILED: %s [%.200s]\n", what, detail);
-    std::abort();
-}
 
 // The longest run of s from i whose characters are all in `set`.
 std::string run(const std::string &s, std::size_t &i, const char *set)
@@ -75,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const double v = Val(text), r = reference(text);
-    char detail[128];
-    std::snprintf(detail, sizeof detail, "Val %.17g, reference %.17g", v, r);
-    check(!std::isnan(v), "Val gave NaN", detail);
-    check(std::memcmp(&v, &r, sizeof v) == 0, "Val disagrees with the reference reading", detail);
+    if (std::memcmp(&v, &r, sizeof v) != 0) { // a crash, so libFuzzer keeps the input
+        std::fprintf(stderr, "Val %.17g disagrees with the reference reading %.17g\n", v, r);
+        std::abort();
+    }
     return 0;
 }
