@@ -13,7 +13,6 @@
 #include <QTest>
 
 #include <cfloat>
-#include <cmath>
 #include <limits>
 #include <string>
 
@@ -80,19 +79,13 @@ private slots:
             // Rounded to 15 digits the text reads back beyond the range once times 1000.
             {1.797693134862315e305, "-", "179769313486232" + std::string(291, '0') + ".000|179769313486232" + Zeros294 + ".00"},
         };
-        for (const auto &[q, readBack, direct] : rows) QCOMPARE(pairText(readBackPair(q)) + ' ' + pairText(directPair(q)), readBack + ' ' + direct);
+        for (const auto &[q, readBack, direct] : rows)
+            QCOMPARE(pairText(readBackPair(q)) + ' ' + pairText(directPair(q)), readBack + ' ' + direct);
     }
 
-    void friction()
-    {
-        QCOMPARE(Log10(1000), 2.9999999999999996); // ln(1000) / ln(10), one unit short of 3
-        // The third pass (0.031077) is the answer: not the second, not a converged one.
-        QVERIFY(std::fabs(*F(0.005, 127324.06201955061) - 0.0310774) < 1e-7);
-        QVERIFY(std::fabs(*F(0.0, 4.5) - 1.77602736) < 1e-8); // settles after 3540 passes
-        QVERIFY(!F(1.0, 2.5464790894703255)); // cycles for ever: the bound ends it
-        QVERIFY(!F(-0.005, 127324.0));         // logarithm of a negative number
-    }
-
+    // The friction factor is the one after the first pass that changes it by 1 %
+    // or less, not a converged one: 23.14 and 95.42, where convergence gives 23.12
+    // and 95.43; a flow far too small for its pipe never settles and shows nothing.
     void pipe()
     {
         const std::tuple<double, double, double, double, std::string> rows[] = { // l/s, m, m, mm
