@@ -1,4 +1,4 @@
-#include "MDIQvl.h"
+#include "app/MDIQvl.h"
 
 #include <QIcon>
 #include <QMdiArea>

@@ -1,8 +1,8 @@
 // Starts the calculator: the parent window first, then the form inside it,
 // loaded and shown maximized.
-#include "startup.h"
+#include "app/startup.h"
 
-#include "MDIQvl.h"
+#include "app/MDIQvl.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "MDIQvl.h"
-#include "frmQvOpen.h"
+#include "app/MDIQvl.h"
+#include "form/frmQvOpen.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>

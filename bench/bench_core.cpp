@@ -2,12 +2,12 @@
 // and the friction factor at its slowest.
 #include "targets.h"
 
-#include "numbers.h"
-#include "orifice.h"
-#include "pipe.h"
-#include "rectangular_notch.h"
-#include "trapezoidal_notch.h"
-#include "v_notch.h"
+#include "form/numbers.h"
+#include "pages/orifice.h"
+#include "pages/pipe.h"
+#include "pages/rectangular_notch.h"
+#include "pages/trapezoidal_notch.h"
+#include "pages/v_notch.h"
 
 #include <cmath>
 #include <cstdio>

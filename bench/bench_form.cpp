@@ -3,10 +3,10 @@
 // caption on each page.
 #include "targets.h"
 
-#include "MDIQvl.h"
-#include "controls.h"
-#include "frmQvOpen.h"
-#include "startup.h"
+#include "app/MDIQvl.h"
+#include "toolkit/controls.h"
+#include "form/frmQvOpen.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QTest>

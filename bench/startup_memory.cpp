@@ -2,9 +2,9 @@
 // painted for the first time, so the peak resident memory up to the first window
 // can be read by /usr/bin/time -v. It also prints that peak itself, and
 // how long the start took inside main.
-#include "MDIQvl.h"
-#include "frmQvOpen.h"
-#include "startup.h"
+#include "app/MDIQvl.h"
+#include "form/frmQvOpen.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "form/accessibility.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,11 +1,11 @@
 // The control catalogue of the form, in the order of the design (containers before
 // their contents; in each container, top of the stacking order first), with
 // positions and sizes in twips.
-#include "catalogue.h"
+#include "form/catalogue.h"
 
-#include "AniPushButton.h"
-#include "controls.h"
-#include "twips.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
+#include "toolkit/twips.h"
 
 #include <QApplication>
 #include <QFlags>

@@ -1,10 +1,10 @@
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "AniPushButton.h"
-#include "accessibility.h"
-#include "catalogue.h"
-#include "controls.h"
-#include "screen.h"
+#include "toolkit/AniPushButton.h"
+#include "form/accessibility.h"
+#include "form/catalogue.h"
+#include "toolkit/controls.h"
+#include "toolkit/screen.h"
 
 #include <QCoreApplication>
 #include <QLocale>

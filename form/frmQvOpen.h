@@ -3,9 +3,9 @@
 // one event to the next. The numbers themselves are computed by the Qt-free core.
 #pragma once
 
-#include "guards.h"
-#include "orifice.h"
-#include "rectangular_notch.h"
+#include "form/guards.h"
+#include "pages/orifice.h"
+#include "pages/rectangular_notch.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -1,8 +1,8 @@
 // Page navigation: handlers that only show and hide frames. Each sets the flags
 // absolutely; the current page is nothing but the set of visible frames.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::cmdDWAB2_Click()
 {

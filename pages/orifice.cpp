@@ -1,4 +1,4 @@
-#include "orifice.h"
+#include "pages/orifice.h"
 
 #include <cmath>
 

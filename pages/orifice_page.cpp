@@ -1,10 +1,10 @@
 // Small orifices: discharge for the chosen kind at every edit and every kind press.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "AniPushButton.h"
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
 
 void frmQvOpen::CalcSO()
 {

@@ -1,4 +1,4 @@
-#include "pipe.h"
+#include "pages/pipe.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "pipe.h"
-#include "screen.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/pipe.h"
+#include "toolkit/screen.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "rectangular_notch.h"
+#include "pages/rectangular_notch.h"
 
 #include <cmath>
 

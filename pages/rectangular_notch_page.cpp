@@ -1,11 +1,11 @@
 // Rectangular notch under three end-contraction conditions, and the selector
 // buttons that show one of the three notch frames.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "AniPushButton.h"
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
 
 // The notch selector family: show one notch frame and hide the other two (in the
 // order given), empty its boxes and results (each emptied box raises its Change,

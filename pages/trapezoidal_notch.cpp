@@ -1,4 +1,4 @@
-#include "trapezoidal_notch.h"
+#include "pages/trapezoidal_notch.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 // Trapezoidal notch: discharge from head, crest width and side angle.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "trapezoidal_notch.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/trapezoidal_notch.h"
 
 void frmQvOpen::CalcTrap()
 {

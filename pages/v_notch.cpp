@@ -1,4 +1,4 @@
-#include "v_notch.h"
+#include "pages/v_notch.h"
 
 #include <cmath>
 

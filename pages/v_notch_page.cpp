@@ -1,10 +1,10 @@
 // V-notch: discharge from included angle and head.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "v_notch.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/v_notch.h"
 
 void frmQvOpen::CalcV()
 {

@@ -2,13 +2,13 @@
 // result pairs and the five calculations, one case a line. Figures are the worked
 // cases of the design, or its step order worked through by hand where a textbook
 // constant (full pi, g = 9.80665) would show a different figure.
-#include "guards.h"
-#include "numbers.h"
-#include "orifice.h"
-#include "pipe.h"
-#include "rectangular_notch.h"
-#include "trapezoidal_notch.h"
-#include "v_notch.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/orifice.h"
+#include "pages/pipe.h"
+#include "pages/rectangular_notch.h"
+#include "pages/trapezoidal_notch.h"
+#include "pages/v_notch.h"
 
 #include <QTest>
 

@@ -2,11 +2,11 @@
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
 // runs this at device pixel ratios 1 and 2. Figures are the design's worked cases.
-#include "AniPushButton.h"
-#include "MDIQvl.h"
-#include "controls.h"
-#include "frmQvOpen.h"
-#include "startup.h"
+#include "toolkit/AniPushButton.h"
+#include "app/MDIQvl.h"
+#include "toolkit/controls.h"
+#include "form/frmQvOpen.h"
+#include "app/startup.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

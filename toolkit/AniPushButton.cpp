@@ -1,4 +1,4 @@
-#include "AniPushButton.h"
+#include "toolkit/AniPushButton.h"
 
 #include <QPainter>
 #include <QShortcutEvent>

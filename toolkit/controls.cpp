@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "toolkit/controls.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -2,7 +2,7 @@
 // rules: blanks, tabs and line feeds out; "&H"/"&O" whole numbers; otherwise sign,
 // digits, one period and an exponent with at least one digit, handed to the C
 // library's correctly rounded strtod. The two must agree to the bit.
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cstdint>
 #include <cstdio>
