@@ -30,7 +30,7 @@ void BM_Core_Pipe(benchmark::State &state)
 void BM_Core_Orifice(benchmark::State &state)
 {
     double diameter = 0.1, head = 2;
-    OrificeKind kind = 1;
+    OrificeKind kind = OrificeKind::SharpEdged;
     for (auto _ : state) {
         opaque(diameter, head, kind);
         auto q = orificeFlow(diameter, head, kind);
@@ -41,7 +41,7 @@ void BM_Core_Orifice(benchmark::State &state)
 void BM_Core_RectangularNotch(benchmark::State &state)
 {
     double head = 0.2, width = 1;
-    Contraction condition = 2;
+    Contraction condition = Contraction::Full;
     for (auto _ : state) {
         opaque(head, width, condition);
         auto r = rectangularFlow(head, width, condition);
