@@ -1,4 +1,4 @@
-#include "MDIQvl.h"
+#include "app/MDIQvl.h"
 
 #include <QIcon>
 #include <QMdiArea>
@@ -6,7 +6,6 @@
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
-    Q_INIT_RESOURCE(assets);
     setObjectName(QStringLiteral("MDIQvl"));
     setWindowTitle(QStringLiteral("Pipeline Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_parent.png")));

@@ -2,12 +2,12 @@
 // and the friction factor at its slowest.
 #include "targets.h"
 
-#include "numbers.h"
-#include "orifice.h"
-#include "pipe.h"
-#include "rectangular_notch.h"
-#include "trapezoidal_notch.h"
-#include "v_notch.h"
+#include "form/numbers.h"
+#include "pages/orifice.h"
+#include "pages/pipe.h"
+#include "pages/rectangular_notch.h"
+#include "pages/trapezoidal_notch.h"
+#include "pages/v_notch.h"
 
 #include <cmath>
 #include <cstdio>
@@ -30,7 +30,7 @@ void BM_Core_Pipe(benchmark::State &state)
 void BM_Core_Orifice(benchmark::State &state)
 {
     double diameter = 0.1, head = 2;
-    OrificeKind kind = 1;
+    OrificeKind kind = OrificeKind::SharpEdged;
     for (auto _ : state) {
         opaque(diameter, head, kind);
         auto q = orificeFlow(diameter, head, kind);
@@ -41,7 +41,7 @@ void BM_Core_Orifice(benchmark::State &state)
 void BM_Core_RectangularNotch(benchmark::State &state)
 {
     double head = 0.2, width = 1;
-    Contraction condition = 2;
+    Contraction condition = Contraction::Full;
     for (auto _ : state) {
         opaque(head, width, condition);
         auto r = rectangularFlow(head, width, condition);

@@ -3,12 +3,12 @@
 // caption on each page.
 #include "targets.h"
 
-#include "MDIQvl.h"
-#include "controls.h"
-#include "frmQvOpen.h"
+#include "app/MDIQvl.h"
+#include "toolkit/controls.h"
+#include "form/frmQvOpen.h"
+#include "app/startup.h"
 
 #include <QApplication>
-#include <QMdiSubWindow>
 #include <QTest>
 
 #include <memory>
@@ -35,7 +35,7 @@ void BM_FormReady(benchmark::State &state)
     }
 }
 
-// The whole start as main does it, up to the form's first paint.
+// The whole start as main() does it, up to the form's first paint.
 void BM_StartToFirstPaint(benchmark::State &state)
 {
     struct PaintSeen : QObject {
@@ -47,19 +47,14 @@ void BM_StartToFirstPaint(benchmark::State &state)
         }
     };
     for (auto _ : state) {
-        auto parent = std::make_unique<MDIQvl>();
-        parent->setGeometry(parent->screen()->availableGeometry());
-        parent->showMaximized();
-        auto *form = new frmQvOpen;
-        form->End = [] {};
+        MainWindow window = openMainWindow();
+        window.form->End = [] {};
         PaintSeen seen;
-        form->installEventFilter(&seen);
-        form->Form_Load();
-        parent->addChild(form)->showMaximized();
+        window.form->installEventFilter(&seen);
         while (!seen.painted) QCoreApplication::processEvents(QEventLoop::AllEvents);
-        form->removeEventFilter(&seen);
+        window.form->removeEventFilter(&seen);
         state.PauseTiming();
-        parent.reset();
+        window.parent.reset();
         QCoreApplication::processEvents();
         state.ResumeTiming();
     }
@@ -183,8 +178,7 @@ int main(int argc, char **argv)
         if (!message.contains(QLatin1String("does not support propagateSizeHints"))) qtHandler(type, context, message);
     });
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    setUpApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -1,15 +1,14 @@
-// Starts exactly as the program does and quits as soon as the calculator form
-// has painted for the first time, so the peak resident memory up to the first
-// window can be read by /usr/bin/time -v. It also prints that peak itself, and
+// Starts with main()'s own start-up and quits as soon as the calculator form has
+// painted for the first time, so the peak resident memory up to the first window
+// can be read by /usr/bin/time -v. It also prints that peak itself, and
 // how long the start took inside main.
-#include "MDIQvl.h"
-#include "frmQvOpen.h"
+#include "app/MDIQvl.h"
+#include "form/frmQvOpen.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMdiSubWindow>
-#include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
@@ -52,19 +51,10 @@ int main(int argc, char *argv[])
     clock.start();
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-
-    MDIQvl parent;
-    parent.setGeometry(parent.screen()->availableGeometry());
-    parent.showMaximized();
-
-    auto *form = new frmQvOpen;
+    setUpApplication();
+    const MainWindow window = openMainWindow();
     QuitAfterFirstPaint watcher(clock);
-    form->installEventFilter(&watcher);
-    form->Form_Load();
-    parent.addChild(form)->showMaximized();
+    window.form->installEventFilter(&watcher);
 
     const int code = QApplication::exec();
     std::printf("platform %s: form painted %lld ms into main; %s\n",

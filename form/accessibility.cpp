@@ -1,6 +1,6 @@
-#include "accessibility.h"
+#include "form/accessibility.h"
 
-#include "controls.h"
+#include "toolkit/controls.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,11 +1,10 @@
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "AniPushButton.h"
-#include "accessibility.h"
-#include "catalogue.h"
-#include "controls.h"
-#include "screen.h"
-#include "twips.h"
+#include "toolkit/AniPushButton.h"
+#include "form/accessibility.h"
+#include "form/catalogue.h"
+#include "toolkit/controls.h"
+#include "toolkit/screen.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -27,39 +26,35 @@ QChar separatorIn(const QString &format)
 
 } // namespace
 
+template <class T> void frmQvOpen::find(T *&control, const char *name) const
+{
+    control = qobject_cast<T *>(m_controls.value(QLatin1String(name)));
+    if (!control) qFatal("frmQvOpen: the catalogue has no %s named %s", T::staticMetaObject.className(), name);
+}
+
 frmQvOpen::frmQvOpen(QWidget *parent)
     : QWidget(parent)
+    , m_controls(buildForm(this))
     , End([] { QCoreApplication::exit(0); })
     , Now([] { return QDateTime::currentDateTime(); })
 {
-    Q_INIT_RESOURCE(assets); // the artwork lives in a static library
     setObjectName(QStringLiteral("frmQvOpen"));
-    setWindowTitle(QStringLiteral("Pipeline quorvel"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon_form.png")));
-    setFont(catalogueFont({"Arial", 9.75, true}));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Base));
-    setPalette(pal);
-    setMinimumSize(twipsToPixels(12015), twipsToPixels(8415));
-
-    m_controls = buildControls(this);
-#define BIND(name) name = qobject_cast<std::remove_pointer_t<decltype(name)> *>(m_controls.value(QStringLiteral(#name)))
-    BIND(fraInput); BIND(fraOutput); BIND(fraKs); BIND(fraFM); BIND(fraSO); BIND(fraWeir);
-    BIND(fraWRec); BIND(fraWeirTrap); BIND(fraWeirV);
-    BIND(txtQT); BIND(txtLOP); BIND(txtDOP); BIND(txtSOH); BIND(txtSODia); BIND(txtRecHeight);
-    BIND(txtRecWidth); BIND(txtTrHeight); BIND(txtTrAn); BIND(txtTrWidth); BIND(txtVHeight); BIND(txtVAn);
-    BIND(comE1); BIND(comROE);
-    BIND(lblPipeV); BIND(lblPipeHL); BIND(lblCumec); BIND(lblLiter); BIND(lblRecCumec);
-    BIND(lblRecLiter); BIND(lblTCumec); BIND(lblTLiter); BIND(lblVCumec); BIND(lblVLiter);
-    BIND(lblTime); BIND(Label4);
-    BIND(cmdDWAB1); BIND(cmdDWAB2); BIND(cmdDrop7); BIND(cmdSOSE); BIND(cmdSOBRU); BIND(cmdSOBRF);
-    BIND(cmdSOR); BIND(cmdWRec); BIND(cmdWeirTrap); BIND(cmdWeirV); BIND(cmdCon); BIND(cmdCon1);
-    BIND(cmdCon2); BIND(AniPushButton1); BIND(AniPushButton2); BIND(AniPushButton3); BIND(AniPushButton4);
-    BIND(picButtons);
-#undef BIND
-    imgLogo = qobject_cast<ImageBox *>(m_controls.value(QStringLiteral("imgLogo(0)")));
-    imgLogo->setMouseTracking(true);
+    find(fraInput, "fraInput"); find(fraOutput, "fraOutput"); find(fraKs, "fraKs"); find(fraFM, "fraFM");
+    find(fraSO, "fraSO"); find(fraWeir, "fraWeir"); find(fraWRec, "fraWRec"); find(fraWeirTrap, "fraWeirTrap");
+    find(fraWeirV, "fraWeirV"); find(txtQT, "txtQT"); find(txtLOP, "txtLOP"); find(txtDOP, "txtDOP");
+    find(txtSOH, "txtSOH"); find(txtSODia, "txtSODia"); find(txtRecHeight, "txtRecHeight");
+    find(txtRecWidth, "txtRecWidth"); find(txtTrHeight, "txtTrHeight"); find(txtTrAn, "txtTrAn");
+    find(txtTrWidth, "txtTrWidth"); find(txtVHeight, "txtVHeight"); find(txtVAn, "txtVAn"); find(comE1, "comE1");
+    find(comROE, "comROE"); find(lblPipeV, "lblPipeV"); find(lblPipeHL, "lblPipeHL"); find(lblCumec, "lblCumec");
+    find(lblLiter, "lblLiter"); find(lblRecCumec, "lblRecCumec"); find(lblRecLiter, "lblRecLiter");
+    find(lblTCumec, "lblTCumec"); find(lblTLiter, "lblTLiter"); find(lblVCumec, "lblVCumec");
+    find(lblVLiter, "lblVLiter"); find(lblTime, "lblTime"); find(Label4, "Label4"); find(cmdDWAB1, "cmdDWAB1");
+    find(cmdDWAB2, "cmdDWAB2"); find(cmdDrop7, "cmdDrop7"); find(cmdSOSE, "cmdSOSE"); find(cmdSOBRU, "cmdSOBRU");
+    find(cmdSOBRF, "cmdSOBRF"); find(cmdSOR, "cmdSOR"); find(cmdWRec, "cmdWRec"); find(cmdWeirTrap, "cmdWeirTrap");
+    find(cmdWeirV, "cmdWeirV"); find(cmdCon, "cmdCon"); find(cmdCon1, "cmdCon1"); find(cmdCon2, "cmdCon2");
+    find(AniPushButton1, "AniPushButton1"); find(AniPushButton2, "AniPushButton2");
+    find(AniPushButton3, "AniPushButton3"); find(AniPushButton4, "AniPushButton4"); find(picButtons, "picButtons");
+    find(imgLogo, "imgLogo(0)");
 
     wireEvents();
 
@@ -118,6 +113,7 @@ void frmQvOpen::wireEvents()
     for (auto [button, handler] : clicks)
         connect(button, &QAbstractButton::clicked, this, handler);
 
+    imgLogo->setMouseTracking(true);
     connect(imgLogo, &ImageBox::mouseMoved, this, &frmQvOpen::imgLogo_MouseMove);
     connect(picButtons, &PictureBox::mouseMoved, this, &frmQvOpen::picButtons_MouseMove);
 }
@@ -134,10 +130,18 @@ void frmQvOpen::Form_Load()
     if (timeSep.isNull()) timeSep = u':';
     const QDateTime now = Now();
     const QString format = QStringLiteral("dd'%1'MM'%1'yyyy HH'%2'mm").arg(dateSep, timeSep);
-    lblTime->setCaption(QLocale::c().toString(now, format));
+    lblTime->setTextFitted(QLocale::c().toString(now, format));
 
     FillE1();
     FillROE();
 
     setScreenMousePointer(vbDefault);
+}
+
+bool frmQvOpen::showFlow(Label *cumec, Label *liter, const std::optional<FlowCaptions> &pair)
+{
+    if (!pair) return false;
+    cumec->setTextFitted(QString::fromStdString(pair->cumec));
+    liter->setTextFitted(QString::fromStdString(pair->liter));
+    return true;
 }

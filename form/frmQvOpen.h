@@ -3,12 +3,12 @@
 // one event to the next. The numbers themselves are computed by the Qt-free core.
 #pragma once
 
-#include "orifice.h"
-#include "rectangular_notch.h"
+#include "form/guards.h"
+#include "pages/orifice.h"
+#include "pages/rectangular_notch.h"
 
 #include <QDateTime>
 #include <QHash>
-#include <QVariant>
 #include <QWidget>
 
 #include <functional>
@@ -23,14 +23,18 @@ class TextBox;
 
 class frmQvOpen : public QWidget {
     Q_OBJECT
+
+    // Every control of the catalogue, by name.
+    QHash<QString, QWidget *> m_controls;
+
 public:
     explicit frmQvOpen(QWidget *parent = nullptr);
     ~frmQvOpen() override;
 
-    // Start-up
+    // Start-up (frmQvOpen.cpp)
     void Form_Load();
 
-    // Navigation
+    // Navigation (form/navigation.cpp)
     void cmdDWAB2_Click();
     void cmdDWAB1_Click();
     void cmdDrop7_Click();
@@ -41,7 +45,7 @@ public:
     void imgLogo_MouseMove();
     void picButtons_MouseMove();
 
-    // Pipe page
+    // Pipe page and its roughness lists (pages/pipe_page.cpp)
     void CalcPipe();
     void FillE1();
     void FillROE();
@@ -53,7 +57,7 @@ public:
     void comE1_GotFocus();
     void comE1_LostFocus();
 
-    // Small orifices
+    // Small orifices (pages/orifice_page.cpp)
     void CalcSO();
     void cmdSOSE_Click();
     void cmdSOR_Click();
@@ -62,7 +66,7 @@ public:
     void txtSODia_Change();
     void txtSOH_Change();
 
-    // Notch selector and rectangular notch
+    // Notch selector and rectangular notch (pages/rectangular_notch_page.cpp)
     void cmdWRec_Click();
     void cmdWeirTrap_Click();
     void cmdWeirV_Click();
@@ -73,13 +77,13 @@ public:
     void txtRecHeight_Change();
     void txtRecWidth_Change();
 
-    // Trapezoidal notch
+    // Trapezoidal notch (pages/trapezoidal_notch_page.cpp)
     void CalcTrap();
     void txtTrAn_Change();
     void txtTrHeight_Change();
     void txtTrWidth_Change();
 
-    // V-notch
+    // V-notch (pages/v_notch_page.cpp)
     void CalcV();
     void txtVAn_Change();
     void txtVHeight_Change();
@@ -90,25 +94,31 @@ public:
     std::function<QDateTime()> Now;
 
     // Form-level state
-    OrificeKind SOKind = 0;
-    Contraction RecContraction = 0;
-    QVariant SOFlowCumec;
-    double SOFlowLiter = 0;
+    OrificeKind SOKind = OrificeKind::None;
+    Contraction RecContraction = Contraction::Suppressed;
 
     // Controls the logic touches (all others are found by their names).
-    Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec, *fraWeirTrap, *fraWeirV;
-    TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight, *txtRecWidth,
-        *txtTrHeight, *txtTrAn, *txtTrWidth, *txtVHeight, *txtVAn;
+    Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec,
+           *fraWeirTrap, *fraWeirV;
+    TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight,
+             *txtRecWidth, *txtTrHeight, *txtTrAn, *txtTrWidth, *txtVHeight,
+             *txtVAn;
     ComboBox *comE1, *comROE;
-    Label *lblPipeV, *lblPipeHL, *lblCumec, *lblLiter, *lblRecCumec, *lblRecLiter, *lblTCumec,
-        *lblTLiter, *lblVCumec, *lblVLiter, *lblTime, *Label4;
-    AniPushButton *cmdDWAB1, *cmdDWAB2, *cmdDrop7, *cmdSOSE, *cmdSOBRU, *cmdSOBRF, *cmdSOR,
-        *cmdWRec, *cmdWeirTrap, *cmdWeirV, *cmdCon, *cmdCon1, *cmdCon2, *AniPushButton1,
-        *AniPushButton2, *AniPushButton3, *AniPushButton4;
+    Label *lblPipeV, *lblPipeHL, *lblCumec, *lblLiter, *lblRecCumec, *lblRecLiter,
+           *lblTCumec, *lblTLiter, *lblVCumec, *lblVLiter, *lblTime, *Label4;
+    AniPushButton *cmdDWAB1, *cmdDWAB2, *cmdDrop7, *cmdSOSE, *cmdSOBRU, *cmdSOBRF,
+                   *cmdSOR, *cmdWRec, *cmdWeirTrap, *cmdWeirV, *cmdCon, *cmdCon1,
+                   *cmdCon2, *AniPushButton1, *AniPushButton2, *AniPushButton3,
+                   *AniPushButton4;
     PictureBox *picButtons;
     ImageBox *imgLogo;
 
 private:
+    // Points `control` at the catalogue's control of that name; a missing one, or
+    // one of another kind, stops the program at once, naming it.
+    template <class T> void find(T *&control, const char *name) const;
     void wireEvents();
-    QHash<QString, QWidget *> m_controls;
+    // Writes a flow page's discharge, the m³/s caption first; false when there is
+    // no pair to show (a figure would not be finite).
+    static bool showFlow(Label *cumec, Label *liter, const std::optional<FlowCaptions> &pair);
 };

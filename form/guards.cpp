@@ -1,6 +1,6 @@
-#include "guards.h"
+#include "form/guards.h"
 
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cmath>
 

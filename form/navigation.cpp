@@ -1,8 +1,8 @@
 // Page navigation: handlers that only show and hide frames. Each sets the flags
 // absolutely; the current page is nothing but the set of visible frames.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::cmdDWAB2_Click()
 {
@@ -26,9 +26,9 @@ void frmQvOpen::AniPushButton1_Click()
 {
     fraWeir->setVisible(false);
     fraSO->setVisible(true);
-    SOKind = 1;
-    lblCumec->setCaption(QString());
-    lblLiter->setCaption(QString());
+    SOKind = OrificeKind::SharpEdged;
+    lblCumec->setTextFitted(QString());
+    lblLiter->setTextFitted(QString());
 }
 
 void frmQvOpen::AniPushButton3_Click()

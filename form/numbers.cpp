@@ -1,4 +1,4 @@
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <charconv>
 #include <cmath>

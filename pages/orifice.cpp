@@ -1,21 +1,23 @@
-#include "orifice.h"
+#include "pages/orifice.h"
 
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cmath>
 
 namespace {
-// 3.142 is the value of pi these coefficients were always built with.
+// 3.142 is the value of pi these coefficients were always built with; 19.62 is
+// twice 9.81, the gravity of every figure this page has shown.
 constexpr double pi = 3.142;
+constexpr double twoG = 19.62;
 } // namespace
 
 std::optional<double> orificeCoefficient(OrificeKind kind)
 {
     switch (kind) {
-    case 1: return 0.62 * pi;
-    case 2: return 0.97 * pi;
-    case 3: return 0.5 * pi;
-    case 4: return 0.75 * pi;
+    case OrificeKind::SharpEdged: return 0.62 * pi;
+    case OrificeKind::Rounded: return 0.97 * pi;
+    case OrificeKind::BordaRunningFree: return 0.5 * pi;
+    case OrificeKind::BordaRunningFull: return 0.75 * pi;
     default: return std::nullopt;
     }
 }
@@ -25,7 +27,7 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
     const auto k = orificeCoefficient(kind);
     if (!k) return std::nullopt;
 
-    const double t = head * 19.62;
+    const double t = head * twoG;
     const double s = std::pow(t, 0.5);
     double a = diameter * *k;
     a = a * diameter;

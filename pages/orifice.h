@@ -3,12 +3,11 @@
 
 #include <optional>
 
-// 1 sharp-edged, 2 rounded, 3 Borda running free, 4 Borda running full.
-// 0 means no kind chosen yet.
-using OrificeKind = short;
+// The orifice kinds by their 16-bit codes; None: no kind chosen yet.
+enum class OrificeKind : short { None = 0, SharpEdged = 1, Rounded = 2, BordaRunningFree = 3, BordaRunningFull = 4 };
 
 // The kind's discharge coefficient times 3.142, multiplied in double precision;
-// empty for a kind outside 1..4.
+// empty for None or a code outside the four kinds.
 std::optional<double> orificeCoefficient(OrificeKind kind);
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.

@@ -1,6 +1,6 @@
-#include "pipe.h"
+#include "pages/pipe.h"
 
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "pipe.h"
-#include "screen.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/pipe.h"
+#include "toolkit/screen.h"
 
 #include <charconv>
 
@@ -22,8 +22,8 @@ void frmQvOpen::CalcPipe()
     // A result the arithmetic cannot give (no finite value, or a friction factor
     // that does not settle) leaves the last one on screen.
     if (const auto r = pipeFlow(Val(text(txtQT)), Val(text(txtLOP)), Val(text(txtDOP)), Val(text(comE1)))) {
-        lblPipeV->setCaption(QString::fromStdString(Format(r->velocity, "#0.00") + "  m/s"));
-        lblPipeHL->setCaption(QString::fromStdString(Format(r->headloss, "#0.00") + "  m"));
+        lblPipeV->setTextFitted(QString::fromStdString(Format(r->velocity, "#0.00") + "  m/s"));
+        lblPipeHL->setTextFitted(QString::fromStdString(Format(r->headloss, "#0.00") + "  m"));
         fraOutput->setVisible(true);
     }
     setScreenMousePointer(vbDefault);
@@ -56,7 +56,7 @@ void frmQvOpen::FillE1()
         e = e + 0.5;
         char buf[32];
         const auto r = std::to_chars(buf, buf + sizeof buf, e);
-        comE1->AddItem(QString::fromLatin1(buf, int(r.ptr - buf)));
+        comE1->appendKeepingText(QString::fromLatin1(buf, int(r.ptr - buf)));
     }
 }
 
@@ -66,6 +66,6 @@ void frmQvOpen::FillROE()
     short r = 990;
     for (int i = 1; i <= 34; ++i) {
         r = short(r + 1);
-        comROE->AddItem(QString::number(r));
+        comROE->appendKeepingText(QString::number(r));
     }
 }

@@ -1,6 +1,6 @@
-#include "rectangular_notch.h"
+#include "pages/rectangular_notch.h"
 
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cmath>
 
@@ -14,14 +14,14 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     // that the ratio overflows, or a number beyond the double range in either box.
     if (!allFinite({H, L, r})) return {RectangularResult::NoResult, 0};
     if (r < 0.25) return {RectangularResult::WidthTooSmall, 0};
-    if (condition < 0 || condition > 2) return {RectangularResult::NoResult, 0};
-
     const double e = 3.0 / 2;
     const double p = std::pow(H, e);
     double c = L; // the width less the end contractions (H x 0.1 or 0.2 stays finite)
     switch (condition) {
-    case 1: c = L - H * 0.1; break;
-    case 2: c = L - H * 0.2; break;
+    case Contraction::Suppressed: break;
+    case Contraction::OneSide: c = L - H * 0.1; break;
+    case Contraction::Full: c = L - H * 0.2; break;
+    default: return {RectangularResult::NoResult, 0}; // a code outside the three conditions
     }
     const double w = c * 1.84;
     const double Q = p * w;

@@ -1,8 +1,8 @@
 // Discharge over a sharp-crested rectangular notch (Francis formula).
 #pragma once
 
-// 0 contractions suppressed, 1 one side contraction, 2 fully contracted.
-using Contraction = short;
+// The end-contraction conditions by their 16-bit codes.
+enum class Contraction : short { Suppressed = 0, OneSide = 1, Full = 2 };
 
 struct RectangularResult {
     enum Outcome {

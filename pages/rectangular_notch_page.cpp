@@ -1,16 +1,11 @@
 // Rectangular notch under three end-contraction conditions, and the selector
 // buttons that show one of the three notch frames.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "AniPushButton.h"
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-
-namespace {
-constexpr quint32 Blue = 0xFF0000; // 0x00BBGGRR
-constexpr quint32 Black = 0;
-} // namespace
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
 
 // The notch selector family: show one notch frame and hide the other two (in the
 // order given), empty its boxes and results (each emptied box raises its Change,
@@ -21,7 +16,7 @@ static void showNotchPage(std::initializer_list<std::pair<Frame *, bool>> frames
 {
     for (auto [frame, shown] : frames) frame->setVisible(shown);
     for (TextBox *box : boxes) box->setText(QString());
-    for (Label *result : results) result->setCaption(QString());
+    for (Label *result : results) result->setTextFitted(QString());
     head->setFocus();
 }
 
@@ -29,7 +24,7 @@ void frmQvOpen::cmdWRec_Click()
 {
     showNotchPage({{fraWRec, true}, {fraWeirV, false}, {fraWeirTrap, false}},
                   {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, txtRecHeight);
-    RecContraction = 0;
+    RecContraction = Contraction::Suppressed;
 }
 
 void frmQvOpen::cmdWeirTrap_Click()
@@ -59,18 +54,15 @@ void frmQvOpen::CalcRec()
         return;
     }
     if (r.outcome != RectangularResult::Flow) return;
-    const auto captions = readBackPair(r.discharge);
-    if (!captions) return;
+    if (!showFlow(lblRecCumec, lblRecLiter, readBackPair(r.discharge))) return;
 
-    lblRecCumec->setCaption(QString::fromStdString(captions->cumec));
-    lblRecLiter->setCaption(QString::fromStdString(captions->liter));
+    // Only the caption colour marks the condition; the state flag is left alone.
     AniPushButton *const conditions[] = {cmdCon, cmdCon1, cmdCon2};
-    for (int i = 0; i < 3; ++i)
-        conditions[i]->setForeColor(RecContraction == i ? Blue : Black);
+    for (int i = 0; i < 3; ++i) conditions[i]->setForeColor(int(RecContraction) == i ? vbBlue : vbBlack);
 }
 
-void frmQvOpen::cmdCon_Click() { RecContraction = 0; CalcRec(); }
-void frmQvOpen::cmdCon1_Click() { RecContraction = 1; CalcRec(); }
-void frmQvOpen::cmdCon2_Click() { RecContraction = 2; CalcRec(); }
+void frmQvOpen::cmdCon_Click() { RecContraction = Contraction::Suppressed; CalcRec(); }
+void frmQvOpen::cmdCon1_Click() { RecContraction = Contraction::OneSide; CalcRec(); }
+void frmQvOpen::cmdCon2_Click() { RecContraction = Contraction::Full; CalcRec(); }
 void frmQvOpen::txtRecHeight_Change() { CalcRec(); }
 void frmQvOpen::txtRecWidth_Change() { CalcRec(); }

@@ -1,10 +1,10 @@
 // Trapezoidal notch: discharge from head, crest width and side angle.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "trapezoidal_notch.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/trapezoidal_notch.h"
 
 void frmQvOpen::CalcTrap()
 {
@@ -14,11 +14,7 @@ void frmQvOpen::CalcTrap()
     if (!emptyTextGuardPasses({angle, head, width})) return;
 
     const auto Q = trapezoidalFlow(Val(angle), Val(head), Val(width));
-    if (!Q) return;
-    const auto captions = readBackPair(*Q);
-    if (!captions) return;
-    lblTCumec->setCaption(QString::fromStdString(captions->cumec));
-    lblTLiter->setCaption(QString::fromStdString(captions->liter));
+    if (Q) showFlow(lblTCumec, lblTLiter, readBackPair(*Q));
 }
 
 void frmQvOpen::txtTrAn_Change() { CalcTrap(); }

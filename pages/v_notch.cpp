@@ -1,19 +1,27 @@
-#include "v_notch.h"
+#include "pages/v_notch.h"
 
-#include "numbers.h"
+#include "form/numbers.h"
 
 #include <cmath>
+
+namespace {
+// 3.14286 stands for pi in the degree conversion (tan 45 degrees is 1.000634
+// here) and 19.62 for twice the gravity: every notch figure this program has
+// shown was computed with them.
+constexpr double pi = 3.14286;
+constexpr double twoG = 19.62;
+} // namespace
 
 std::optional<double> vNotchFlow(double angle, double head)
 {
     const double K = 4.96 / 15; // 8/15 of Cd = 0.62
-    // Half the angle, to radians with 3.14286 as on the other notch pages.
-    const double t = std::tan(((angle / 2) * 3.14286) / 180);
+    // Half the angle, to radians.
+    const double t = std::tan(((angle / 2) * pi) / 180);
     const double H = head;
     const double p = std::pow(H, 5.0 / 2);
-    const double s = std::sqrt(19.62);
+    const double s = std::sqrt(twoG);
     const double Q = ((K * s) * t) * p;
 
-    if (!allFinite({angle, H, (angle / 2) * 3.14286, t, p, (K * s) * t, Q})) return std::nullopt;
+    if (!allFinite({angle, H, (angle / 2) * pi, t, p, (K * s) * t, Q})) return std::nullopt;
     return Q;
 }

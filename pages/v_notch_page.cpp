@@ -1,10 +1,10 @@
 // V-notch: discharge from included angle and head.
-#include "frmQvOpen.h"
+#include "form/frmQvOpen.h"
 
-#include "controls.h"
-#include "guards.h"
-#include "numbers.h"
-#include "v_notch.h"
+#include "toolkit/controls.h"
+#include "form/guards.h"
+#include "form/numbers.h"
+#include "pages/v_notch.h"
 
 void frmQvOpen::CalcV()
 {
@@ -13,11 +13,7 @@ void frmQvOpen::CalcV()
     if (!emptyTextGuardPasses({angle, head})) return;
 
     const auto Q = vNotchFlow(Val(angle), Val(head));
-    if (!Q) return;
-    const auto captions = readBackPair(*Q);
-    if (!captions) return;
-    lblVCumec->setCaption(QString::fromStdString(captions->cumec));
-    lblVLiter->setCaption(QString::fromStdString(captions->liter));
+    if (Q) showFlow(lblVCumec, lblVLiter, readBackPair(*Q));
 }
 
 void frmQvOpen::txtVAn_Change() { CalcV(); }

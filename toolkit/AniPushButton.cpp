@@ -1,8 +1,7 @@
-#include "AniPushButton.h"
+#include "toolkit/AniPushButton.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
@@ -99,7 +98,13 @@ void AniPushButton::setValue(bool selected)
 
 QString AniPushButton::plainCaption() const
 {
-    return QString(text()).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+    return QString(text()).remove(u'&'); // the access-key marks
+}
+
+void AniPushButton::markChosen(bool chosen)
+{
+    setForeColor(chosen ? vbBlue : vbBlack);
+    setValue(chosen);
 }
 
 void AniPushButton::setPictures(const QPixmap &atRest, const QPixmap &active)
@@ -111,7 +116,8 @@ void AniPushButton::setPictures(const QPixmap &atRest, const QPixmap &active)
 
 QSize AniPushButton::sizeHint() const
 {
-    return QSize(fontMetrics().horizontalAdvance(text()) + 40, fontMetrics().height() + 12);
+    const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
+    return QSize(caption.width() + 40, caption.height() + 12);
 }
 
 // The access key clicks at once, like a mouse press, instead of Qt's delayed
@@ -219,10 +225,10 @@ AniPushButton::Placement AniPushButton::placement() const
 
     const QSize ps(20, 20);
     const QFontMetrics fm = fontMetrics();
-    const QString caption = plainCaption();
-    const QRect wrapped = fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, caption);
+    const QRect wrapped = fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX),
+                                          Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     const int stackedHeight = ps.height() + 1 + wrapped.height();
-    const bool fitsBeside = fm.horizontalAdvance(caption) <= content.width() - ps.width() - 4;
+    const bool fitsBeside = fm.size(Qt::TextShowMnemonic, text()).width() <= content.width() - ps.width() - 4;
     const bool tall = content.height() >= ps.height() + 1 + 2 * fm.lineSpacing();
     const bool stacked = (!fitsBeside || tall) && wrapped.width() <= content.width()
         && stackedHeight <= content.height();

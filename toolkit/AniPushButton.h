@@ -6,6 +6,11 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+// Caption colours in the 0x00BBGGRR encoding: the blue that marks a chosen
+// variant, and black for the others.
+inline constexpr quint32 vbBlue = 0xFF0000;
+inline constexpr quint32 vbBlack = 0;
+
 class AniPushButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -22,6 +27,10 @@ public:
     // is told it is checked.
     void setValue(bool selected);
     bool value() const { return m_value; }
+
+    // Marks this button as a family's chosen variant or not: the caption colour
+    // (blue or black) first, then the state flag.
+    void markChosen(bool chosen);
 
     void setPictures(const QPixmap &atRest, const QPixmap &active);
 

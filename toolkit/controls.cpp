@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "toolkit/controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,7 +24,7 @@ void Label::setAutoSize(bool on)
     fitToCaption();
 }
 
-void Label::setCaption(const QString &caption)
+void Label::setTextFitted(const QString &caption)
 {
     const bool changed = caption != text();
     setText(caption);
@@ -69,7 +69,7 @@ void ComboBox::wheelEvent(QWheelEvent *event)
     else event->ignore();
 }
 
-void ComboBox::AddItem(const QString &item)
+void ComboBox::appendKeepingText(const QString &item)
 {
     const QSignalBlocker quiet(this);
     const QString text = currentText();

@@ -37,10 +37,11 @@ class Label : public QLabel {
 public:
     explicit Label(QWidget *parent = nullptr);
     void setAutoSize(bool on);
-    void setCaption(const QString &caption);
+    // Sets the caption, fits an auto-size label to it and tells a screen reader.
+    void setTextFitted(const QString &caption);
 
 signals:
-    void captionChanged(); // by setCaption, to a different text
+    void captionChanged(); // by setTextFitted, to a different text
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -58,8 +59,9 @@ class ComboBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ComboBox(QWidget *parent = nullptr);
-    // Appends to the list; the text in the box stays as it is and no Change is raised.
-    void AddItem(const QString &item);
+    // Appends to the list; unlike addItem, the text in the box stays as it is
+    // (no first item is put into an empty box) and no Change is raised.
+    void appendKeepingText(const QString &item);
     bool hasPart(const QWidget *w) const; // the box itself, its editor or its list
 
 protected:

@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "toolkit/screen.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -10,9 +10,13 @@ inline int twipsToPixels(int twips)
     return qRound(twips / 15.0);
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+inline QRect twipsToPixels(const TwipsRect &r)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width), twipsToPixels(r.height));
 }
 
 // Point sizes of the design are for 96 dpi; fonts are set in pixels so that text

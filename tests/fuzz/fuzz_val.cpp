@@ -2,11 +2,10 @@
 // rules: blanks, tabs and line feeds out; "&H"/"&O" whole numbers; otherwise sign,
 // digits, one period and an exponent with at least one digit, handed to the C
 // library's correctly rounded strtod. The two must agree to the bit.
-#include "fuzz_check.h"
-#include "numbers.h"
+#include "form/numbers.h"
 
-#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -67,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     const double v = Val(text), r = reference(text);
-    char detail[128];
-    std::snprintf(detail, sizeof detail, "Val %.17g, reference %.17g", v, r);
-    check(!std::isnan(v), "Val gave NaN", text);
-    check(std::memcmp(&v, &r, sizeof v) == 0, "Val disagrees with the reference reading", detail);
+    if (std::memcmp(&v, &r, sizeof v) != 0) { // a crash, so libFuzzer keeps the input
+        std::fprintf(stderr, "Val %.17g disagrees with the reference reading %.17g\n", v, r);
+        std::abort();
+    }
     return 0;
 }
