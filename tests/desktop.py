@@ -18,7 +18,7 @@ E400 = " k:ctrl+a t:e400 k:Home t:1 text:1e400"  # "e400" reads 0, then "1e400" 
 SCENARIOS = [  # name, environment, steps: see step()
     ("the roughness box holds exactly what is typed", {},
      PIPE + " t:0 text:0 gone:metres.per.second$ t:. text:0. k:BackSpace*2 t:1. text:1. k:Tab see:1.27 see:3.17"
-     " k:shift+Tab k:ctrl+a t:0,03 k:Return text:0,03 see:3.17 items:10"),
+     " k:shift+Tab k:ctrl+a t:0,03 k:Return text:0,03 see:3.17 items:10 labelled:^Pipe.roughness,.millimetres$"),
     ("a passing wheel changes nothing; results under the flow page do not show", {},
      PIPE + " t:0.5 see:1.27 see:2.57 k:shift+Tab*2 wheel k:Tab text:0.1 see:2.57 k:Tab text:0.5"
      " k:alt+f focus:Flow.measurement$ gone:2.57 gone:^Output$ k:alt+p see:2.57 see:1.27"),
@@ -28,15 +28,16 @@ SCENARIOS = [  # name, environment, steps: see step()
      {"LANG": "ar_EG.UTF-8", "LC_ALL": "ar_EG.UTF-8"}, "see:\\d\\d/\\d\\d/\\d{4}.\\d\\d:\\d\\d$"
      " k:alt+p t:1.7e308 k:Tab t:1e-305 k:Tab t:1 k:Tab t:0.5 text:0.5 gone:metres.per.second$ gone:\\d{9}"),
     ("orifice by keyboard: Enter opens it, the focus goes in, covered buttons are passed by", {},
-     FLOW + " k:Return focus:^text t:0.1 k:Tab t:2 see:0.031 see:30.51 gone:^Small.orifices$"
-     " gone:^Notches.and.weirs$ tabs:10" + E400 + " see:0.031 see:30.51 k:ctrl+a t:" + "9" * 40
+     FLOW + " k:Return focus:^text t:0.1 k:Tab t:2 see:0.031 see:30.51 checked:^Sharp-edged$"
+     " selected:^Sharp-edged$ k:Tab*7 focus:Rounded$ k:Return see:0.048 see:47.73 checked:^Rounded$ selected:^Rounded$"
+     " k:Tab*3 focus:Head.above gone:^Small.orifices$ gone:^Notches.and.weirs$ tabs:10" + E400 + " see:0.048 see:47.73 k:ctrl+a t:" + "9" * 40
      + " text:" + "9" * 32),
     ("sub-page Close leaves the focus on its opener; stray and held keys press nothing more", {},
      FLOW + " k:space focus:^text k:Tab*4 focus:Close$ k:KP_Enter focus:Small.orifices$ gone:open.tank$"
      " k:space focus:^text k:Tab*4 focus:Close$ hold:space focus:Small.orifices$ k:Tab"
      " focus:Notches.and.weirs$ gone:open.tank$ k:alt+c ended"),
     ("rectangular notch; a head beyond the range keeps the boxes and the result", {},
-     NOTCH + " k:Return focus:^text t:0.2 k:shift+Tab t:1.0 see:0.165 see:165.00 gone:^Small.orifices$"
+     NOTCH + " k:Return focus:^text t:0.2 k:shift+Tab t:1.0 see:0.165 see:165.00 selected:^Contractions gone:^Small.orifices$"
      " k:Tab" + E400 + " see:0.165 k:shift+Tab text:1.0 k:Tab*7 focus:Close$ k:Return"
      " focus:Notches.and.weirs$"),
     ("trapezoidal notch", {}, NOTCH + " k:Tab k:space focus:^text t:0.2 k:Tab t:0.5 k:Tab t:14"
@@ -128,6 +129,13 @@ def step(q, verb, arg):
         wait(lambda: q.text() == arg, lambda: f"the focused box to read {arg!r} ({q.fname()} reads {q.text()!r})")
     elif verb == "items":
         assert q.combo()[0].childCount == int(arg), f"{q.combo()[0].childCount} items in the list"
+    elif verb in ("checked", "selected"):  # the one showing control so marked
+        state = getattr(pyatspi, "STATE_" + verb.upper())
+        marked = lambda: [o.name for o in q.showing() if o.getState().contains(state)]  # noqa: E731
+        wait(lambda: len(marked()) == 1 and re.search(arg, marked()[0]), lambda: f"{arg} alone {verb} ({marked()})")
+    elif verb == "labelled":  # the roughness box, which reads as its text, is labelled by its caption
+        rel = [r for r in q.combo().getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+        assert rel and re.search(arg, rel[0].getTarget(0).name), "the roughness box has no such label"
     elif verb == "wheel":  # two notches down over the roughness box, which has not the focus
         e = q.combo().queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         xdo("mousemove", str(e.x + e.width // 3), str(e.y + e.height // 2), "click", "--repeat", "2", "5")
