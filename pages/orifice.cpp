@@ -29,11 +29,11 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
 
     const double t = head * twoG;
     const double s = std::pow(t, 0.5);
-    double a = diameter * *k;
-    a = a * diameter;
-    a = a / 4;
+    const double dk = diameter * *k;
+    const double dkd = dk * diameter;
+    const double a = dkd / 4;
     const double Q = s * a;
 
-    if (!allFinite({diameter, head, t, s, diameter * *k, (diameter * *k) * diameter, a, Q})) return std::nullopt;
+    if (!allFinite({diameter, head, t, s, dk, dkd, a, Q})) return std::nullopt;
     return Q;
 }

@@ -22,10 +22,11 @@ std::optional<double> F(double ED, double RE)
     double f = 0.01;
     for (int pass = 0; pass < kMaxFrictionIterations; ++pass) {
         const double f0 = f;
-        const double x = ED + 9.35 / (RE * std::sqrt(f0));
+        const double rs = RE * std::sqrt(f0);
+        const double x = ED + 9.35 / rs;
         const double lg = Log10(x);
         f = std::pow(1.14 - 2 * lg, -2.0);
-        if (!allFinite({RE * std::sqrt(f0), 9.35 / (RE * std::sqrt(f0)), x, lg, f})) return std::nullopt;
+        if (!allFinite({rs, 9.35 / rs, x, lg, f})) return std::nullopt;
         if (!(std::fabs((f - f0) / f) > 0.01)) return f;
     }
     return std::nullopt;
@@ -39,14 +40,16 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
     const double Q = flowLitres / 1000;
     const double ks = roughnessMm / 1000;
 
-    const double V = (4 * Q) / ((pi * D) * D);
+    const double area = (pi * D) * D; // four times the bore's area
+    const double V = (4 * Q) / area;
     const double Re = (V * D) / nu;
     const double ED = ks / D;
-    if (!allFinite({D, L, Q, ks, 4 * Q, pi * D, (pi * D) * D, V, V * D, Re, ED})) return std::nullopt;
+    if (!allFinite({D, L, Q, ks, 4 * Q, pi * D, area, V, V * D, Re, ED})) return std::nullopt;
     const auto f = F(ED, Re);
     if (!f) return std::nullopt;
-    const double hf = (((*f * L) * V) * V) / ((D * 2) * g);
+    const double fL = *f * L, fLV = fL * V, fLVV = fLV * V, twoDg = (D * 2) * g;
+    const double hf = fLVV / twoDg;
 
-    if (!allFinite({*f * L, (*f * L) * V, ((*f * L) * V) * V, D * 2, (D * 2) * g, hf})) return std::nullopt;
+    if (!allFinite({fL, fLV, fLVV, D * 2, twoDg, hf})) return std::nullopt;
     return PipeResult{V, hf};
 }

@@ -16,12 +16,14 @@ std::optional<double> vNotchFlow(double angle, double head)
 {
     const double K = 4.96 / 15; // 8/15 of Cd = 0.62
     // Half the angle, to radians.
-    const double t = std::tan(((angle / 2) * pi) / 180);
+    const double halfPi = (angle / 2) * pi;
+    const double t = std::tan(halfPi / 180);
     const double H = head;
     const double p = std::pow(H, 5.0 / 2);
     const double s = std::sqrt(twoG);
-    const double Q = ((K * s) * t) * p;
+    const double Kst = (K * s) * t;
+    const double Q = Kst * p;
 
-    if (!allFinite({angle, H, (angle / 2) * pi, t, p, (K * s) * t, Q})) return std::nullopt;
+    if (!allFinite({angle, H, halfPi, t, p, Kst, Q})) return std::nullopt;
     return Q;
 }

@@ -30,7 +30,7 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.pressed = button()->isDown();
         s.checkable = s.checked = button()->value();
-        s.selectable = s.selected = button()->foreColor() == AniPushButton::Blue;
+        s.selectable = s.selected = button()->foreColor() == vbBlue;
         return s;
     }
     QStringList actionNames() const override { return QStringList(pressAction()) << QAccessibleWidget::actionNames(); }
@@ -69,10 +69,10 @@ AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
 
 void AniPushButton::setForeColor(quint32 bgr)
 {
-    const bool wasBlue = m_foreColor == Blue;
+    const bool wasBlue = m_foreColor == vbBlue;
     m_foreColor = bgr & 0xFFFFFF;
     update();
-    if (wasBlue != (m_foreColor == Blue)) {
+    if (wasBlue != (m_foreColor == vbBlue)) {
         QAccessibleEvent marked(this, wasBlue ? QAccessible::SelectionRemove : QAccessible::SelectionAdd);
         QAccessible::updateAccessibility(&marked);
     }

@@ -18,7 +18,6 @@ public:
 
     // Caption colour in the 0x00BBGGRR encoding, drawn at once. A blue caption
     // marks the chosen button of a row; a screen reader is told it is selected.
-    static constexpr quint32 Blue = 0xFF0000;
     void setForeColor(quint32 bgr);
     quint32 foreColor() const { return m_foreColor; }
     QColor captionColor() const;
