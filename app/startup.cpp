@@ -12,6 +12,12 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // What the catalogue gives no font of its own (the calculator's title bar inside
+    // the parent window) draws in Arial too: with only the Liberation fonts
+    // installed, the system's sans-serif can resolve to a monospace face.
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Arial"));
+    QApplication::setFont(font);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvel.Quorvel"));
 }
 
