@@ -1,13 +1,16 @@
 # The Windows build (scripts/windows cross-builds it against a static Qt without
-# QtSvg). Three differences from Linux, all here:
+# QtSvg). What it does differently from Linux, all here:
 # - the six drawings are PNGs rendered from their SVGs at build time;
 # - quorvel.exe carries the icon and opens no console window;
 # - every program links fully static, so it runs without MinGW's runtime DLLs,
-#   and the test programs carry the offscreen platform plugin.
+#   and the test programs carry the offscreen platform plugin;
+# - resources are not compressed with zstd, which this Qt lacks.
 enable_language(RC)
 find_program(QUORVEL_RSVG_CONVERT rsvg-convert REQUIRED)
 
 set(QUORVEL_WIN_DIR ${CMAKE_BINARY_DIR}/windows)
+# The host's rcc compresses with zstd, which this Qt cannot read.
+set(QUORVEL_RCC_OPTIONS --no-zstd)
 
 # Each drawing at twice its control's size in form/catalogue.cpp (twips / 7.5),
 # stretched like the vector drawing: crisp at pixel ratio 2 and halved cleanly at 1.
@@ -34,7 +37,7 @@ function(quorvel_windows_drawings)
     quorvel_render_svg(${PROJECT_SOURCE_DIR}/assets/${name}.svg ${QUORVEL_WIN_DIR}/${name}.png ${width} ${height})
     list(APPEND pngs ${QUORVEL_WIN_DIR}/${name}.png)
   endwhile()
-  qt_add_resources(quorvel_form quorvel_drawings PREFIX / BASE ${QUORVEL_WIN_DIR} FILES ${pngs})
+  qt_add_resources(quorvel_form quorvel_drawings PREFIX / BASE ${QUORVEL_WIN_DIR} OPTIONS ${QUORVEL_RCC_OPTIONS} FILES ${pngs})
   target_compile_definitions(quorvel_form PRIVATE QUORVEL_DRAWINGS_AS_PNG)
 
   # The program's icon, from the same SVG as the Linux one.
