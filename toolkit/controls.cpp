@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPainter>
+#ifndef QUORVEL_DRAWINGS_AS_PNG
 #include <QSvgRenderer>
+#endif
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
@@ -217,6 +219,25 @@ void Shape::paintEvent(QPaintEvent *)
     p.drawRect(QRect(r.right() - border + 1, r.top(), border, r.height()));
 }
 
+// Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
+// rendered from its SVG at build time, at twice the control's size; see
+// cmake/windows.cmake. Both kinds are stretched to the control, aspect not kept.
+#ifdef QUORVEL_DRAWINGS_AS_PNG
+ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
+{
+    if (resource.endsWith(QLatin1String(".svg")))
+        m_drawing = QImage(resource.chopped(4) + QLatin1String(".png"));
+    else
+        m_pixmap = QPixmap(resource);
+}
+
+bool ImageBox::hasDrawing() const { return !m_drawing.isNull(); }
+
+QPixmap ImageBox::renderDrawing(QSize pixels) const
+{
+    return QPixmap::fromImage(m_drawing.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+#else
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
     if (resource.endsWith(QLatin1String(".svg")))
@@ -224,6 +245,19 @@ ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
     else
         m_pixmap = QPixmap(resource);
 }
+
+bool ImageBox::hasDrawing() const { return m_svg && m_svg->isValid(); }
+
+QPixmap ImageBox::renderDrawing(QSize pixels) const
+{
+    QPixmap drawing(pixels);
+    drawing.fill(Qt::transparent);
+    QPainter r(&drawing);
+    r.setRenderHint(QPainter::Antialiasing);
+    m_svg->render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    return drawing;
+}
+#endif
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
@@ -235,18 +269,14 @@ void ImageBox::paintEvent(QPaintEvent *)
         const QRect caption = frame->captionRect().translated(-pos());
         if (caption.intersects(rect())) p.setClipRegion(QRegion(rect()) - caption);
     }
-    if (m_svg && m_svg->isValid()) {
+    if (hasDrawing()) {
         // Rendered once per size and pixel ratio: a keystroke that repaints a
         // button over a drawing then costs a bitmap copy, not a vector render.
         const qreal ratio = devicePixelRatioF();
         if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
             || m_rendered.devicePixelRatio() != ratio) {
-            m_rendered = QPixmap((QSizeF(size()) * ratio).toSize());
+            m_rendered = renderDrawing((QSizeF(size()) * ratio).toSize());
             m_rendered.setDevicePixelRatio(ratio);
-            m_rendered.fill(Qt::transparent);
-            QPainter r(&m_rendered);
-            r.setRenderHint(QPainter::Antialiasing);
-            m_svg->render(&r, QRectF(rect())); // stretched, aspect ratio not kept
         }
         p.drawPixmap(0, 0, m_rendered);
     } else if (!m_pixmap.isNull())

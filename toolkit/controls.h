@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -130,7 +131,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    bool hasDrawing() const;
+    QPixmap renderDrawing(QSize pixels) const; // the drawing stretched to pixels
+
     QSvgRenderer *m_svg = nullptr;
+    QImage m_drawing; // a drawing rendered at build time, where Qt reads no SVG
     QPixmap m_pixmap;
     QPixmap m_rendered; // the drawing at the current size
 
