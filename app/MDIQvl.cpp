@@ -25,11 +25,8 @@ QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
     QMdiSubWindow *child = m_area->addSubWindow(form);
     child->setWindowIcon(form->windowIcon());
-    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinMaxButtonsHint);
-    for (QAction *action : child->systemMenu()->actions())
-        if (action->shortcut() == QKeySequence(QKeySequence::Close) || action->text().contains(QLatin1String("Close")))
-            child->systemMenu()->removeAction(action);
+    // No system menu: the title bar draws its close button with it.
+    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     child->installEventFilter(this);
     return child;
 }
