@@ -1,8 +1,11 @@
 #include "app/MDIQvl.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QScrollBar>
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
@@ -10,12 +13,45 @@ MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this)
     setWindowTitle(QStringLiteral("Pipeline Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_parent.png")));
     m_area->setBackground(palette().brush(QPalette::Dark)); // the application workspace colour
+    // Where the screen is smaller than the form (801 x 561 with its title bar),
+    // the area scrolls; where the form fits, no scroll bar shows.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 }
 
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
     QMdiSubWindow *child = m_area->addSubWindow(form);
     child->setWindowIcon(form->windowIcon());
+    // No system menu: the title bar draws its close button with it.
+    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    child->installEventFilter(this);
     return child;
+}
+
+// The child's Close (Ctrl+F4, or a request from outside) is refused.
+bool MDIQvl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Close && qobject_cast<QMdiSubWindow *>(watched)) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// On a screen too small for the form, Tab brings the focused control into view.
+void MDIQvl::scrollToFocus(QWidget *now)
+{
+    if (!now || !m_area->viewport()->isAncestorOf(now)) return;
+    const QRect view = m_area->viewport()->rect();
+    const QRect at(now->mapTo(m_area->viewport(), QPoint(0, 0)), now->size());
+    if (view.contains(at)) return;
+    const auto scroll = [](QScrollBar *bar, int low, int high, int viewLow, int viewHigh) {
+        if (high > viewHigh) bar->setValue(bar->value() + qMin(high - viewHigh, low - viewLow));
+        else if (low < viewLow) bar->setValue(bar->value() - (viewLow - low));
+    };
+    scroll(m_area->horizontalScrollBar(), at.left(), at.right(), view.left(), view.right());
+    scroll(m_area->verticalScrollBar(), at.top(), at.bottom(), view.top(), view.bottom());
 }

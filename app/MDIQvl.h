@@ -11,9 +11,15 @@ class MDIQvl : public QMainWindow {
     Q_OBJECT
 public:
     explicit MDIQvl(QWidget *parent = nullptr);
+    // The form's window, maximized in the parent's area. It cannot be closed on
+    // its own: closing it would leave an empty parent that nothing can fill.
     QMdiSubWindow *addChild(QWidget *form);
     QMdiArea *area() const { return m_area; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void scrollToFocus(QWidget *now);
     QMdiArea *m_area;
 };

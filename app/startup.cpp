@@ -2,6 +2,7 @@
 
 #include "app/MDIQvl.h"
 #include "form/frmQvOpen.h"
+#include "toolkit/controls.h"
 
 #include <QApplication>
 #include <QMdiSubWindow>
@@ -12,6 +13,9 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // The design's light colours everywhere, the form's lists and menus included,
+    // whatever the desktop's theme: see designPalette().
+    QApplication::setPalette(designPalette());
     // What the catalogue gives no font of its own (the calculator's title bar inside
     // the parent window) draws in Arial too: with only the Liberation fonts
     // installed, the system's sans-serif can resolve to a monospace face.
@@ -24,13 +28,20 @@ void setUpApplication()
 MainWindow openMainWindow()
 {
     auto parent = std::make_unique<MDIQvl>();
-    // Without a window manager (a bare X server) maximizing does nothing, so the
-    // window is first given the whole available screen.
-    parent->setGeometry(parent->screen()->availableGeometry());
-    parent->showMaximized();
-
     auto *form = new frmQvOpen;
     form->Form_Load();
-    parent->addChild(form)->showMaximized();
+    QMdiSubWindow *child = parent->addChild(form);
+
+    // Restored (not maximized), the window holds the form if the screen's work
+    // area has room for it, and is otherwise smaller than the work area, centred
+    // on it with room above for the window manager's title bar.
+    const QRect work = parent->screen()->availableGeometry();
+    const int margin = work.height() / 20, titleBar = 40;
+    const QSize room(work.width() - 2 * margin, work.height() - 2 * margin - titleBar);
+    QRect restored(QPoint(), (child->sizeHint() + QSize(8, 8)).boundedTo(room));
+    restored.moveCenter(work.center() + QPoint(0, titleBar / 2));
+    parent->setGeometry(restored);
+    parent->showMaximized();
+    child->showMaximized();
     return {std::move(parent), form};
 }

@@ -1,7 +1,7 @@
 # The Windows build (scripts/windows cross-builds it against a static Qt without
 # QtSvg). What it does differently from Linux, all here:
 # - the six drawings are PNGs rendered from their SVGs at build time;
-# - quorvel.exe carries the icon and opens no console window;
+# - quorvel.exe carries the icon and version information and opens no console window;
 # - every program links fully static, so it runs without MinGW's runtime DLLs,
 #   and the test programs carry the offscreen platform plugin;
 # - resources are not compressed with zstd, which this Qt lacks.
@@ -49,7 +49,9 @@ function(quorvel_windows_drawings)
   add_custom_command(OUTPUT ${QUORVEL_WIN_DIR}/quorvel.ico
     COMMAND sh ${PROJECT_SOURCE_DIR}/cmake/png-to-ico.sh ${QUORVEL_WIN_DIR}/quorvel.ico ${icon_pngs}
     DEPENDS ${PROJECT_SOURCE_DIR}/cmake/png-to-ico.sh ${icon_pngs} VERBATIM)
-  file(WRITE ${QUORVEL_WIN_DIR}/quorvel.rc "1 ICON \"${QUORVEL_WIN_DIR}/quorvel.ico\"\n")
+  # The icon and the version information, from the project's one version number.
+  set(QUORVEL_PUBLISHER "The Quorvel developers")
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/windows/quorvel.rc.in ${QUORVEL_WIN_DIR}/quorvel.rc @ONLY)
   set_source_files_properties(${QUORVEL_WIN_DIR}/quorvel.rc PROPERTIES
                               OBJECT_DEPENDS ${QUORVEL_WIN_DIR}/quorvel.ico)
   target_sources(quorvel PRIVATE ${QUORVEL_WIN_DIR}/quorvel.rc)

@@ -397,7 +397,8 @@ QHash<QString, QWidget *> buildForm(QWidget *form)
     form->setWindowIcon(QIcon(QStringLiteral(":/icon_form.png")));
     form->setFont(catalogueFont(FormFont));
     form->setAutoFillBackground(true);
-    const QPalette system = QApplication::palette();
+    const QPalette system = designPalette();
+    form->setPalette(system);
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, system.color(QPalette::Base));
     form->setPalette(pal);

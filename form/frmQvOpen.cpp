@@ -68,6 +68,11 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     setFocus();
 
     applyAccessibleNames(this);
+
+    // The figures can be selected and copied into a report.
+    for (Label *result : {lblPipeV, lblPipeHL, lblCumec, lblLiter, lblRecCumec, lblRecLiter, lblTCumec, lblTLiter,
+                          lblVCumec, lblVLiter})
+        result->setCopyable();
 }
 
 frmQvOpen::~frmQvOpen()

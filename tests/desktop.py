@@ -2,15 +2,16 @@
 """The real quorvel on a real X11 desktop. Each row of SCENARIOS gets a fresh Xvfb, openbox and
 program, is typed with XTest input (xdotool) and checked by what AT-SPI reports: the names of what
 shows, the focus, the focused box's text. Checks wait for their condition (10 s at most).
-    desktop.py QUORVEL              (QUORVEL_DISPLAYS=11-19 takes a free display from those only)"""
-import os, re, subprocess, sys, time
+    desktop.py QUORVEL              (QUORVEL_DISPLAYS=11-19 takes a free display from those only;
+                                     QUORVEL_ROWS=REGEX runs the rows so named only)"""
+import collections, os, re, subprocess, sys, time
 
 if os.environ.get("QUORVEL_DESKTOP_BUS") != "own":  # an AT-SPI bus of our own
     os.execvpe("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv, dict(
         os.environ, QUORVEL_DESKTOP_BUS="own", QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 import pyatspi
 
-XVFB = ["Xvfb", "-nolisten", "tcp", "-screen", "0", "1280x800x24"]
+XVFB = ["Xvfb", "-nolisten", "tcp", "-screen", "0"]  # and the screen's size, 1280x800x24 unless a row says
 PIPE = "k:alt+p t:10 k:Tab t:100 k:Tab t:0.1 k:Tab"  # flow, length, diameter; on to the roughness
 FLOW = "k:alt+f k:Tab focus:Small.orifices$"
 NOTCH = FLOW + " k:Tab k:KP_Enter focus:Rectangular.notch$"
@@ -42,6 +43,18 @@ SCENARIOS = [  # name, environment, steps: see step()
      " focus:Notches.and.weirs$"),
     ("trapezoidal notch", {}, NOTCH + " k:Tab k:space focus:^text t:0.2 k:Tab t:0.5 k:Tab t:14"
      " see:0.089 see:89.00 k:ctrl+a t:e400 see:0.082 k:Home t:1 text:1e400 see:0.082 see:82.00"),
+    ("the keypad's decimal key types a period under a German layout", {"LANG": "de_DE.UTF-8"},
+     "xkb:de k:Num_Lock k:alt+p t:1 k:91 t:5 text:1.5 k:Tab t:100 k:Tab t:0.1 k:Tab t:0.5 see:0.19"
+     " k:shift+Tab*3 k:ctrl+a t:1,5 text:1,5 see:0.13"),
+    ("the calculator window cannot be closed alone; closing the parent ends the program", {},
+     PIPE + " t:0.5 see:2.57 k:ctrl+F4 see:2.57 k:ctrl+w see:2.57 k:alt+F4 ended"),
+    ("a figure can be copied; the colours hold on a dark desktop",
+     {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark"},
+     PIPE + " t:0.5 see:2.57 copy:2.57 clip:^2.57\\s+m$ contrast:^Output$ contrast:^Pipe.velocity:$ contrast:^2.57"
+     " contrast:^Pipe.roughness k:alt+f contrast:^Flow.measurement$ contrast:^Small.orifices$"),
+    ("every control of the orifice page can be reached at 1366 x 768, scale 1.5",
+     {"QT_SCALE_FACTOR": "1.5", "SCREEN": "1366x768x24"},
+     "k:alt+f see:^Small.orifices$ k:Tab k:Return see:^Orifice.diameter reach:^Drawing.of.the.four onscreen:^Running.full$"),
     ("V-notch", {}, NOTCH + " k:Tab*2 k:space focus:^text t:0.2 k:shift+Tab t:90 see:0.026 see:26.00"
      " k:ctrl+a t:e400 see:0.000 k:Home t:1 text:1e400 see:0.000"),
 ]
@@ -65,10 +78,13 @@ class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
     procs = ()
 
     def start(self, binary, env):
+        env = dict(env)
+        screen = env.pop("SCREEN", "1280x800x24")
+        self.scale = float(env.get("QT_SCALE_FACTOR", 1))
         first, _, last = os.environ.get("QUORVEL_DISPLAYS", "").partition("-")
         for number in [f":{n}" for n in range(int(first), int(last) + 1)] if last else [None]:
             read, write = os.pipe()
-            self.procs = [quiet(*XVFB, *[number] * bool(number), "-displayfd", str(write), pass_fds=[write])]
+            self.procs = [quiet(*XVFB, screen, *[number] * bool(number), "-displayfd", str(write), pass_fds=[write])]
             os.close(write)
             with os.fdopen(read) as r:
                 display = r.readline().strip()
@@ -83,7 +99,9 @@ class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
         self.p = subprocess.Popen([binary], env=dict(os.environ, **env))
         self.procs.append(self.p)
         everyone = pyatspi.Registry.getDesktop(0)
-        self.app = wait(lambda: next(a for a in everyone if a and a.get_process_id() == self.p.pid), "AT-SPI")
+        # (under the gtk3 platform theme GTK registers the process too, with no windows)
+        self.app = wait(lambda: next(a for a in everyone if a and a.get_process_id() == self.p.pid and a.childCount),
+                        "AT-SPI")
         wait(lambda: self.app[0].getState().contains(pyatspi.STATE_ACTIVE), "an active window")
 
     def close(self):
@@ -93,7 +111,10 @@ class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
 
     def showing(self, node=None):  # what shows, leaving out the items of drop-down lists
         for child in node or self.app:
-            if child.getState().contains(pyatspi.STATE_SHOWING) and child.getRole() != pyatspi.ROLE_LIST:
+            # (the calculator window reads as off the screen to AT-SPI while the parent
+            # scrolls it: its contents are checked all the same)
+            state, role = child.getState(), child.getRole()
+            if (state.contains(pyatspi.STATE_SHOWING) or role == pyatspi.ROLE_FRAME) and role != pyatspi.ROLE_LIST:
                 yield child
                 yield from self.showing(child)
 
@@ -110,6 +131,37 @@ class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
 
     def combo(self):
         return next(o for o in self.showing() if o.getRole() == pyatspi.ROLE_COMBO_BOX)
+
+class Box:  # x, y, width, height
+    def __init__(self, x, y, width, height):
+        self.x, self.y, self.width, self.height = x, y, width, height
+
+    def __repr__(self):
+        return f"({self.x}, {self.y}, {self.width}, {self.height})"
+
+def where(pattern, q):  # where the showing object so named shows, clipped by its container
+    o = next(o for o in q.showing() if re.search(pattern, o.name))
+    e, p = (x.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for x in (o, o.parent))
+    x, y = max(e.x, p.x), max(e.y, p.y)
+    return Box(x, y, min(e.x + e.width, p.x + p.width) - x, min(e.y + e.height, p.y + p.height) - y)
+
+def on_screen(e, q):  # AT-SPI gives Qt's logical pixels: the screen's, divided by the scale
+    width, height = (int(n) / q.scale for n in xdo("getdisplaygeometry").stdout.split())
+    return e.width > 0 and e.height > 0 and e.x >= 0 and e.y >= 0 and e.x + e.width <= width and e.y + e.height <= height
+
+def luminance(rgb):  # relative luminance of an sRGB colour
+    c = [v / 255 for v in rgb]
+    c = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+    return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+
+def contrast(e):  # of the text in a rectangle of the screen: its commonest colour against the one farthest from it
+    ppm = subprocess.run(["import", "-window", "root", "-crop", f"{e.width}x{e.height}+{e.x}+{e.y}", "ppm:-"],
+                         check=True, capture_output=True).stdout
+    fields = ppm.split(maxsplit=4)
+    w, h, data = int(fields[1]), int(fields[2]), fields[4]
+    pixels = [tuple(data[i:i + 3]) for i in range(0, 3 * w * h, 3)]
+    bg = luminance(collections.Counter(pixels).most_common(1)[0][0]) + 0.05
+    return max(max(bg, luminance(p) + 0.05) / min(bg, luminance(p) + 0.05) for p in set(pixels))
 
 def found(pattern, q):  # a plain figure must stand alone: 2.57 is not in 12.578
     pattern = pattern if re.search(r"[\\^$]", pattern) else r"(?<![\d.])" + re.escape(pattern) + r"(?![\d])"
@@ -151,13 +203,35 @@ def step(q, verb, arg):
         time.sleep(0.5)  # the hold itself
         xdo("keyup", arg)
         subprocess.run(["xset", "r", "off"], check=True)
+    elif verb == "xkb":  # a national keyboard layout
+        subprocess.run(["setxkbmap", arg], check=True)
+    elif verb == "copy":  # the context menu's Copy on a showing figure
+        e = wait(lambda: where(arg, q), "something showing " + arg)
+        xdo("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "3")
+        time.sleep(0.3)
+        xdo("key", "c")
+    elif verb == "clip":
+        read = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout  # noqa: E731
+        wait(lambda: re.search(arg, read()), lambda: f"the clipboard to hold {arg} (it holds {read()!r})")
+    elif verb == "contrast":  # WCAG AA for text: 4.5:1 at least
+        ratio = contrast(wait(lambda: where(arg, q), "something showing " + arg))
+        assert ratio >= 4.5, f"{arg} has a contrast of {ratio:.2f}:1"
+    elif verb == "onscreen":
+        wait(lambda: on_screen(where(arg, q), q), lambda: f"{arg} wholly on the screen ({where(arg, q)})")
+    elif verb == "reach":  # the wheel over the parent's area scrolls it until the object is wholly on the screen
+        for _ in range(20):
+            if on_screen(where(arg, q), q):
+                break
+            xdo("mousemove", "5", "400", "click", "5")
+            time.sleep(0.1)
+        assert on_screen(where(arg, q), q), f"{arg} cannot be scrolled onto the screen ({where(arg, q)})"
     elif verb == "ended":
         wait(lambda: q.p.poll() is not None, "the program to end")
     else:
         raise ValueError(verb)
 
 failures = 0
-for name, env, steps in SCENARIOS:
+for name, env, steps in [row for row in SCENARIOS if re.search(os.environ.get("QUORVEL_ROWS", ""), row[0])]:
     started, q, s = time.monotonic(), Session(), "start"
     try:
         q.start(sys.argv[1], env)

@@ -2,6 +2,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QPainter>
@@ -9,9 +12,51 @@
 #include <QSvgRenderer>
 #endif
 
+QPalette designPalette()
+{
+    // Qt's own light colours (Fusion), as the program shows them on a desktop
+    // without a theme of its own.
+    QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)), QColor(QRgb(0xb8b8b8)),
+               QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)), QColor(QRgb(0xefefef)));
+    p.setColor(QPalette::Midlight, QColor(QRgb(0xcacaca)));
+    p.setColor(QPalette::Shadow, QColor(QRgb(0x767676)));
+    p.setColor(QPalette::Highlight, QColor(QRgb(0x308cc6)));
+    p.setColor(QPalette::HighlightedText, QColor(QRgb(0xffffff)));
+    p.setColor(QPalette::Link, QColor(QRgb(0x0000ff)));
+    p.setColor(QPalette::LinkVisited, QColor(QRgb(0xff00ff)));
+    p.setColor(QPalette::AlternateBase, QColor(QRgb(0xf7f7f7)));
+    p.setColor(QPalette::ToolTipBase, QColor(QRgb(0xffffdc)));
+    p.setColor(QPalette::ToolTipText, QColor(QRgb(0x000000)));
+    p.setColor(QPalette::PlaceholderText, QColor(QRgb(0x000000)));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Dark, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, QColor(QRgb(0xbebebe)));
+    p.setColor(QPalette::Disabled, QPalette::Base, QColor(QRgb(0xefefef)));
+    p.setColor(QPalette::Disabled, QPalette::Shadow, QColor(QRgb(0xb1b1b1)));
+    p.setColor(QPalette::Disabled, QPalette::Highlight, QColor(QRgb(0x919191)));
+    return p;
+}
+
+// X11 and Wayland give the keypad's decimal key as a period or a comma with the
+// keypad modifier (KP_Decimal, KP_Separator): the layout's choice, not the user's.
+bool typeKeypadDecimal(QLineEdit *box, QKeyEvent *event)
+{
+    const bool keypad = event->modifiers() & Qt::KeypadModifier;
+    const QString text = event->text();
+    if (!keypad || !(event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period || text == u"," || text == u"."))
+        return false;
+    box->insert(QStringLiteral("."));
+    event->accept();
+    return true;
+}
+
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     setMaxLength(MaxInputLength);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!typeKeypadDecimal(this, event)) QLineEdit::keyPressEvent(event);
 }
 
 Label::Label(QWidget *parent) : QLabel(parent)
@@ -53,7 +98,24 @@ void Label::fitToCaption()
 
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
+    QLabel::mouseMoveEvent(event); // selecting, when the caption can be copied
     event->accept();
+}
+
+void Label::setCopyable()
+{
+    setTextInteractionFlags(Qt::TextSelectableByMouse); // gives Qt::ClickFocus
+}
+
+void Label::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!(textInteractionFlags() & Qt::TextSelectableByMouse)) return QLabel::contextMenuEvent(event);
+    QMenu menu(this);
+    const QString copied = hasSelectedText() ? selectedText() : text();
+    QAction *copy = menu.addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!copied.isEmpty());
+    menu.exec(event->globalPos());
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
@@ -63,6 +125,12 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     setCompleter(nullptr); // the inline completer would turn "1." into "1.5"
     setFocusPolicy(Qt::StrongFocus); // not Qt's WheelFocus
     lineEdit()->setMaxLength(MaxInputLength);
+}
+
+// The combo box takes the keys for its editor, which has it as focus proxy.
+void ComboBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!typeKeypadDecimal(lineEdit(), event)) QComboBox::keyPressEvent(event);
 }
 
 void ComboBox::wheelEvent(QWheelEvent *event)

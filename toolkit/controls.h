@@ -22,12 +22,25 @@ inline constexpr int MaxInputLength = 32;
 // property. (Qt's focus chain is a ring with no first member.)
 inline constexpr const char *TabIndexProperty = "tabIndex";
 
+// The window's colours: the light system colours the form's fixed caption
+// colours were chosen against. Kept whatever the desktop's theme, so that dark
+// red, navy and black captions keep their contrast on a dark desktop too.
+QPalette designPalette();
+
+// The keypad's decimal key types a period in a box, the program's one decimal
+// separator, whatever the layout gives it (a comma on a German keypad).
+// Returns true when it has typed into box.
+bool typeKeypadDecimal(QLineEdit *box, QKeyEvent *event);
+
 // Text box: QLineEdit's textChanged is the Change event (typing, and any setText
 // that really changes the text, raised synchronously, once).
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
     explicit TextBox(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Label: transparent, optionally sized to its caption. An auto-size label keeps its
@@ -40,12 +53,17 @@ public:
     void setAutoSize(bool on);
     // Sets the caption, fits an auto-size label to it and tells a screen reader.
     void setTextFitted(const QString &caption);
+    // A result: the mouse selects its text, Ctrl+C and the context menu's Copy
+    // copy it (the whole caption when nothing is selected). A click gives it the
+    // focus, Tab never does.
+    void setCopyable();
 
 signals:
     void captionChanged(); // by setTextFitted, to a different text
 
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void fitToCaption();
@@ -67,6 +85,7 @@ public:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // Frame: a flat rectangle with a caption on its top edge, on an opaque
