@@ -62,7 +62,8 @@ double reynoldsNumber(double velocity, double diameter)
 
 std::string reynoldsDescription(double reynolds)
 {
-    const double re = std::fabs(reynolds);
+    // The regime is that of the figure said, so "4 000" is never called turbulent.
+    const double re = std::fabs(reynolds) < 10 ? std::fabs(reynolds) : std::round(std::fabs(reynolds));
     // Whole numbers in groups of three ("127 324"); one decimal below 10, and
     // three significant digits beyond what a whole number can hold exactly.
     char digits[32];

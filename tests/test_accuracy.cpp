@@ -63,6 +63,20 @@ class AccuracyTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // What the pipe figures say of the flow they were worked for: the number as
+    // said, in groups of three, and the regime of that number.
+    void reynoldsNumberSaid()
+    {
+        const std::pair<double, const char *> rows[] = {
+            {1999.4, "1 999: laminar flow; the"}, {1999.5, "2 000: transitional flow"},
+            {4000.4, "4 000: transitional flow"}, {4000.5, "4 001: turbulent flow, where"},
+            {-127324.03, "127 324: turbulent"}, {1234567, "1 234 567: turbulent"}, {7.3, "7.3: laminar"},
+        };
+        for (const auto &[re, said] : rows)
+            QVERIFY2(reynoldsDescription(re).rfind(std::string("Reynolds number ") + said, 0) == 0,
+                     reynoldsDescription(re).c_str());
+    }
+
     // A fixed sample of practical pipes (D 0.015-2 m, V 0.1-5 m/s, ks 0.001-5 mm,
     // Re above 4000): the core's friction factor against the converged one.
     void frictionFactorWithinThePublishedBounds()
