@@ -143,16 +143,21 @@ def kindsvater_shen(angle, h, ce, kh):
     return ce * (8 / 15) * math.sqrt(2 * G) * np.tan(np.radians(angle) / 2) * (h + kh) ** 2.5
 
 
+def ks_fit(angle):
+    ce = 0.607165052 - 0.000874466963 * angle + 6.10393334e-6 * angle ** 2
+    kh_ft = 0.0144902648 - 0.00033955535 * angle + 3.29819003e-6 * angle ** 2 - 1.06215442e-8 * angle ** 3
+    return ce, kh_ft * 0.3048
+
+
 def ks_coefficients(angle):
     """Ce and kh (m) of a fully contracted V-notch of any angle from 25 to 100
     degrees: the polynomial fit (LMNO Engineering) to the curves of Kulin and
     Compton (1975) reproduced in the USBR manual, figure 7-6 (kh fitted in feet).
     At 90 degrees the standard's own 0.578 and 0.85 mm are used."""
-    if angle == 90:
-        return 0.578, 0.00085
-    ce = 0.607165052 - 0.000874466963 * angle + 6.10393334e-6 * angle ** 2
-    kh_ft = 0.0144902648 - 0.00033955535 * angle + 3.29819003e-6 * angle ** 2 - 1.06215442e-8 * angle ** 3
-    return ce, kh_ft * 0.3048
+    return (0.578, 0.00085) if angle == 90 else ks_fit(angle)
+
+
+FIT90 = (ks_fit(90)[0], ks_fit(90)[1] * 1000)
 
 
 # Kindsvater-Carter rectangular notch (ISO 1438; Bos 1989, table 5.2; USBR manual,
@@ -593,7 +598,7 @@ def write_doc(v):
       "Measurement Manual, chapter 7; Kulin and Compton 1975). Fully contracted, valid for θ 25-100°, "
       "0.05 m ≤ h ≤ 0.38 m, h/P ≤ 0.4, h/B ≤ 0.2, P ≥ 0.45 m, B ≥ 0.9 m. At 90° Ce = 0.578 and "
       "kh = 0.85 mm; at the other angles Ce and kh from the polynomial fit to the Kulin-Compton "
-      "curves (LMNO Engineering; at 90° it gives Ce 0.5779, kh 0.88 mm).")
+      "curves (LMNO Engineering; at 90° it gives Ce %.4f, kh %.2f mm)." % FIT90)
     w("- Rectangular: Kindsvater-Carter, Q = Ce (2/3) √(2g) (b + kb) (h + kh)^1.5 with kh = 1 mm "
       "(ISO 1438; Bos 1989, Discharge Measurement Structures, table 5.2; USBR manual, figures 7-4 "
       "and 7-5). Valid for h/P ≤ 2.5, h ≥ 0.03 m, b ≥ 0.15 m, P ≥ 0.10 m. Suppressed (b/B = 1): "
@@ -614,11 +619,13 @@ def write_doc(v):
         rows.append(("Suppressed, L 1 m, P %.1f m" % p, "%.2f-%.2f m" % (v["sup_h"][p][0], v["sup_h"][p][-1]),
                      "%+.1f" % v["sup"][p].min(), "%+.1f" % v["sup"][p].max()))
     fv = v["full_valid"]
-    rows.append(("Fully contracted, L 0.3 m, P 0.6 m, within h/b 0.5", "0.03-0.15 m",
+    fh = v["full_h"]
+    rows.append(("Fully contracted, L 0.3 m, P 0.6 m, within h/b 0.5", "%.3f-%.3f m" % (fh[fv][0], fh[fv][-1]),
                  "%+.1f" % v["full"][fv].min(), "%+.1f" % v["full"][fv].max()))
-    rows.append(("Fully contracted, beyond h/b 0.5 (the page accepts up to h/b 4)", "0.155-1.20 m",
+    rows.append(("Fully contracted, beyond h/b 0.5 (the page accepts up to h/b 4)",
+                 "%.3f-%.3f m" % (fh[~fv][0], fh[~fv][-1]),
                  "%+.1f" % v["full"][~fv].min(), "%+.1f" % v["full"][~fv].max()))
-    rows.append(("Trapezoid 14.04°, B 0.5 m", "0.06-0.166 m", "%+.1f" % v["trap"].min(), "%+.1f" % v["trap"].max()))
+    rows.append(("Trapezoid 14.04°, B 0.5 m", "%.3f-%.3f m" % (v["trap_h"][0], v["trap_h"][-1]), "%+.1f" % v["trap"].min(), "%+.1f" % v["trap"].max()))
     w(table(["Notch", "Heads", "smallest (%)", "largest (%)"], rows))
     w("")
     w("The 90° V-notch at the three heads of the headline table:")
@@ -651,7 +658,7 @@ def write_doc(v):
     w("")
     w("The page's discharge for d 0.1 m and H 2 m against Cd × (π d²/4) × √(2 g H) with the "
       "textbook coefficient (the page also carries pi as 3.142 and g as 9.81; those two together "
-      "move the flow by about +0.03 %):")
+      "move the flow by %+.3f %%):" % (100 * (3.142 / math.pi * math.sqrt(9.81 / G) - 1)))
     w("")
     w(table(["Kind", "page's Cd", "textbook Cd", "m³/s shown", "l/s shown", "page against textbook (%)",
              "source of the textbook value"], v["ori"]))
