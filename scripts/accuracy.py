@@ -693,7 +693,7 @@ def print_snippets(v):
         "l1500": h["Laminar, Re 1500: headloss / 64/Re headloss"],
         "v05": "%.1f" % vhead[0][4], "v10": "%.1f" % vhead[1][4], "v30": "%.1f" % vhead[2][4],
         "o05": "%.1f" % vhead[0][5], "o10": "%.1f" % vhead[1][5], "vmax": "%.3f" % v["v_ls"][3],
-        "sup": "%.1f" % -v["sup"][0.3][-1], "full": "%.0f" % -v["full"][~fv].min(),
+        "sup": "%.1f" % -min(x.min() for x in v["sup"].values()), "full": "%.0f" % -v["full"][~fv].min(),
         "vlo": "%.1f" % v["vn"][90][2].min(), "vhi": "%.1f" % v["vn"][90][2].max(),
         "sharp": ori["Sharp-edged"], "borda": ori["Borda, running full"],
     }
@@ -708,10 +708,10 @@ def print_snippets(v):
   64/Re headloss at Re 400 and {l1500} × at Re 1500.
 - A 90° V-notch reads above Kindsvater-Shen (ISO 1438) by {v05} % at a head of 0.05 m, {v10} % at
   0.10 m and {v30} % at 0.30 m. A suppressed rectangular notch reads up to {sup} % below
-  Kindsvater-Carter over a shallow approach pool (h/P 2.5); a fully contracted one, which the page
-  accepts far beyond its valid h/b 0.5, down to {full} % below.
+  Kindsvater-Carter over a shallow approach pool (h/P up to 2.5); a fully contracted one, which the
+  page accepts far beyond its valid h/b 0.5, down to {full} % below.
 - The notch pages' l/s figure is read back from the three-decimal m³/s text: for a 90° V-notch it
-  is more than 1 % off the page's own unrounded flow up to a head of {vmax} m ({o05} % at 0.05 m,
+  can be more than 1 % off the page's own unrounded flow at heads up to {vmax} m ({o05} % at 0.05 m,
   {o10} % at 0.10 m).
 - Orifice coefficients against textbook values: sharp-edged 0.62 reads {sharp} % above 0.61, Borda
   running full 0.75 reads {borda} % above 0.707.""".format(**facts))
@@ -725,7 +725,7 @@ Below Re\\ 2000 the flow is laminar, yet Colebrook\\-White is applied
 ({l400} \\(mu the 64/Re headloss at Re\\ 400).
 A 90\\(de V\\-notch reads {vlo}\\(en{vhi}\\ % above Kindsvater\\-Shen over its valid
 heads (0.05\\(en0.38\\ m), and its l/s figure, read back from the m\\(S3/s text,
-is more than 1\\ % off the unrounded flow below a head of {vmax}\\ m.
+can be more than 1\\ % off the unrounded flow at heads up to {vmax}\\ m.
 The full report is docs/accuracy.md in the source tree, written by
 .BR scripts/accuracy .""".format(**facts))
 
