@@ -34,11 +34,15 @@ N_PIPES = 100_000    # pipes with Re > 4000 kept from the draw
 G = 9.80665          # standard gravity, for the references
 LN10 = math.log(10.0)
 
-plt.rcParams.update({"font.size": 9, "axes.grid": True, "grid.alpha": 0.3,
-                     "svg.hashsalt": "quorvel", "path.simplify": True})
+plt.rcParams.update({"font.size": 9, "axes.grid": True, "grid.alpha": 0.3})
 
 
 # ---------------------------------------------------------------- the driver
+def line(kind, *values):
+    """One input line of the driver; each value written so that it reads back exactly."""
+    return kind + "".join(" " + repr(float(x)) for x in values)
+
+
 def run_driver(driver, lines):
     """One run of the driver over all lines; one list of fields per line."""
     text = "".join(line + "\n" for line in lines)
@@ -214,9 +218,9 @@ RES_HEADS = np.round(np.arange(0.005, 0.6005, 0.001), 3)
 
 def ls_geometries():
     """The notches whose l/s figure is set against their own unrounded flow."""
-    return [("V-notch 90 degrees", lambda h: "vnotch 90 %r" % h),
-            ("Rectangular, suppressed, L 0.5 m", lambda h: "rect 0 %r 0.5" % h),
-            ("Trapezoidal 14 degrees, B 0.5 m", lambda h: "trap 14 %r 0.5" % h)]
+    return [("V-notch 90 degrees", lambda h: line("vnotch", 90, h)),
+            ("Rectangular, suppressed, L 0.5 m", lambda h: line("rect", 0, h, 0.5)),
+            ("Trapezoidal 14 degrees, B 0.5 m", lambda h: line("trap", 14, h, 0.5))]
 
 
 def lps_check(rows):
@@ -250,7 +254,7 @@ def main():
 
     # ---- all the inputs, in one run of the driver
     q, length, d, ks = draw_pipes()
-    lines = ["pipe %r %r %r %r" % a for a in zip(q, length, d, ks)]
+    lines = [line("pipe", *a) for a in zip(q, length, d, ks)]
     sections = {"pipes": (0, len(lines))}
 
     def add(name, new):
@@ -258,25 +262,25 @@ def main():
         lines.extend(new)
 
     lam_v = [re * 1e-6 / LAMINAR_D for re in LAMINAR_RE]
-    add("laminar", ["pipe %r %r %r %r" % (v * 3.14159 / 4 * LAMINAR_D ** 2 * 1000, LAMINAR_L, LAMINAR_D,
-                                          LAMINAR_KS) for v in lam_v])
+    add("laminar", [line("pipe", v * 3.14159 / 4 * LAMINAR_D ** 2 * 1000, LAMINAR_L, LAMINAR_D, LAMINAR_KS)
+                    for v in lam_v])
     vh = np.round(np.arange(0.05, 0.3805, 0.005), 3)
     for angle in V_ANGLES:
-        add("v%d" % angle, ["vnotch %r %r" % (angle, h) for h in vh])
-    add("vhead", ["vnotch 90 %r" % h for h in V_HEADS])
+        add("v%d" % angle, [line("vnotch", angle, h) for h in vh])
+    add("vhead", [line("vnotch", 90, h) for h in V_HEADS])
     rect_b, rect_p = 1.0, [0.1, 0.3, 1.0]
     sup_h = {p: np.round(np.arange(0.03, min(2.5 * p, 1.0) + 1e-9, 0.005), 3) for p in rect_p}
     for p in rect_p:
-        add("sup%r" % p, ["rect 0 %r %r" % (h, rect_b) for h in sup_h[p]])
+        add("sup%r" % p, [line("rect", 0, h, rect_b) for h in sup_h[p]])
     full_b, full_p = 0.3, 0.6
     full_h = np.round(np.arange(0.03, 4 * full_b + 1e-9, 0.005), 3)
-    add("full", ["rect 2 %r %r" % (h, full_b) for h in full_h])
+    add("full", [line("rect", 2, h, full_b) for h in full_h])
     trap_b = 0.5
     trap_h = np.round(np.arange(0.06, trap_b / 3 + 1e-9, 0.002), 3)
-    add("trap", ["trap 14.04 %r %r" % (h, trap_b) for h in trap_h])
+    add("trap", [line("trap", 14.04, h, trap_b) for h in trap_h])
     for name, make in ls_geometries():
         add("ls " + name, [make(h) for h in RES_HEADS])
-    add("orifice", ["orifice %d 0.1 2" % kind for kind, *_ in ORIFICES])
+    add("orifice", [line("orifice", kind, 0.1, 2) for kind, *_ in ORIFICES])
     rows = run_driver(driver, lines)
 
     def sec(name):
