@@ -532,8 +532,10 @@ def write_doc(v):
       "%.1e %% over the sample." % (100 * v["cross"]))
     w("")
     w("The sample: %d pipes drawn log-uniformly (each quantity uniform in its logarithm) over "
-      "D 0.015-2 m, V 0.1-5 m/s, ks 0.001-5 mm, L 1-10,000 m, keeping the first %d with "
-      "Re = V D / 1e-6 > 4000, the flow typed as V π D²/4 in l/s." % (2 * N_PIPES, N_PIPES))
+      "D 0.015-2 m, V 0.1-5 m/s, ks 0.001-5 mm, L 1-10,000 m (`numpy.random.default_rng(%d)`, "
+      "one `uniform` call of %d values per quantity, in the order D, V, ks, L), keeping the first "
+      "%d with Re = V D / 1e-6 > 4000, the flow typed as V π D²/4 in l/s." % (2 * N_PIPES, SEED, 2 * N_PIPES,
+                                                                                N_PIPES))
     w("")
     e, ef, es = v["err"], v["err_form"], v["err_stop"]
     w(table(["Error against Colebrook-White (%)", "median", "99th percentile", "largest"], [
