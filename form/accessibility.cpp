@@ -158,6 +158,15 @@ private:
 
 } // namespace
 
+void describeFigure(QWidget *control, const QString &note)
+{
+    const QString name = control->objectName();
+    for (const AccessibleText &row : texts)
+        if (name == QLatin1String(row.objectName))
+            control->setAccessibleDescription(QString::fromUtf8(row.description) + u' ' + note + u'.');
+    control->setToolTip(note);
+}
+
 void applyAccessibleNames(QWidget *form)
 {
     static const bool installed = (QAccessible::installFactory(formFactory), true);

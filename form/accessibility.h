@@ -4,6 +4,7 @@
 // longer description, from one table; and each new result is spoken once.
 #pragma once
 
+class QString;
 class QWidget;
 
 // Gives every control of the table found on the form its accessible name and
@@ -13,3 +14,8 @@ class QWidget;
 // figures a keystroke changes are then spoken as one notification, once the
 // keystroke has been handled: "velocity 1.27 metres per second, headloss 2.57 metres".
 void applyAccessibleNames(QWidget *form);
+
+// Adds a note on how the figure shown was reached to a control's tooltip and,
+// after the sentence of the table, to its description: read when the control
+// is reviewed or pointed at, never spoken as the figure changes.
+void describeFigure(QWidget *control, const QString &note);

@@ -3,6 +3,7 @@
 #include "form/numbers.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 // 9.81 and 3.14159 rather than 9.80665 and full pi: every velocity and headloss
@@ -42,7 +43,7 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
 
     const double area = (pi * D) * D; // four times the bore's area
     const double V = (4 * Q) / area;
-    const double Re = (V * D) / nu;
+    const double Re = reynoldsNumber(V, D);
     const double ED = ks / D;
     if (!allFinite({D, L, Q, ks, 4 * Q, pi * D, area, V, V * D, Re, ED})) return std::nullopt;
     const auto f = F(ED, Re);
@@ -51,5 +52,32 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
     const double hf = fLVV / twoDg;
 
     if (!allFinite({fL, fLV, fLVV, D * 2, twoDg, hf})) return std::nullopt;
-    return PipeResult{V, hf};
+    return PipeResult{V, hf, Re};
+}
+
+double reynoldsNumber(double velocity, double diameter)
+{
+    return (velocity * diameter) / nu;
+}
+
+std::string reynoldsDescription(double reynolds)
+{
+    // The regime is that of the figure said, so "4 000" is never called turbulent.
+    const double re = std::fabs(reynolds) < 10 ? std::fabs(reynolds) : std::round(std::fabs(reynolds));
+    // Whole numbers in groups of three ("127 324"); one decimal below 10, and
+    // three significant digits beyond what a whole number can hold exactly.
+    char digits[32];
+    std::snprintf(digits, sizeof digits, re < 10 ? "%.1f" : re < 1e15 ? "%.0f" : "%.3g", re);
+    const std::string whole = digits;
+    const bool grouped = re >= 10 && re < 1e15;
+    std::string figure;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (grouped && i > 0 && (whole.size() - i) % 3 == 0) figure += ' ';
+        figure += whole[i];
+    }
+    const std::string said = "Reynolds number " + figure + ": ";
+    const char *applies = "the Colebrook-White friction factor applies to turbulent flow (above about 4 000)";
+    if (re < 2000) return said + "laminar flow; " + applies;
+    if (re <= 4000) return said + "transitional flow, between laminar and turbulent; " + applies;
+    return said + "turbulent flow, where the Colebrook-White friction factor applies";
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 // Base-10 logarithm as ln(x) / ln(10), the way every figure of this page was computed.
 double Log10(double x);
@@ -22,9 +23,19 @@ std::optional<double> F(double ED, double RE);
 struct PipeResult {
     double velocity; // m/s
     double headloss; // m
+    double reynolds; // V D / nu, what the friction factor was solved for
 };
 
 // Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
 // Empty when an input or any value computed on the way is not finite.
 std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
                                    double roughnessMm);
+
+// Reynolds number V D / nu of water at the page's fixed viscosity, 1e-6 m²/s.
+double reynoldsNumber(double velocity, double diameter);
+
+// What the Reynolds number means for the figures shown, for the result labels'
+// tooltip and description: "Reynolds number 1 200: laminar flow; ...". Laminar
+// below 2 000, transitional up to 4 000, turbulent above; a negative number (a
+// negative flow) is described by its size.
+std::string reynoldsDescription(double reynolds);

@@ -2,6 +2,7 @@
 // roughness lists that help choose the roughness.
 #include "form/frmQvOpen.h"
 
+#include "form/accessibility.h"
 #include "toolkit/controls.h"
 #include "form/guards.h"
 #include "form/numbers.h"
@@ -24,6 +25,10 @@ void frmQvOpen::CalcPipe()
     if (const auto r = pipeFlow(Val(text(txtQT)), Val(text(txtLOP)), Val(text(txtDOP)), Val(text(comE1)))) {
         lblPipeV->setTextFitted(QString::fromStdString(Format(r->velocity, "#0.00") + "  m/s"));
         lblPipeHL->setTextFitted(QString::fromStdString(Format(r->headloss, "#0.00") + "  m"));
+        // The headloss rests on a friction factor that holds for turbulent flow only:
+        // both figures say the Reynolds number of the flow they describe.
+        const QString regime = QString::fromStdString(reynoldsDescription(r->reynolds));
+        for (QWidget *figure : {lblPipeV, lblPipeHL}) describeFigure(figure, regime);
         fraOutput->setVisible(true);
     }
     setScreenMousePointer(vbDefault);

@@ -159,6 +159,28 @@ private slots:
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
     }
 
+    // Both pipe figures carry the Reynolds number V D / 1e-6 of the flow shown, in
+    // the tooltip and after the description; a guard leaves the last one with them.
+    void pipeFiguresSayTheirReynoldsNumber()
+    {
+        const char *rows[][2] = {
+            {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5", "Reynolds number 127 324: turbulent flow, where"},
+            {"+ txtQT=0", "Reynolds number 127 324: turbulent flow, where"},
+            {"cmdDWAB2 txtQT=3 txtLOP=100 txtDOP=1 comE1=0.5", "Reynolds number 3 820: transitional flow"},
+            {"cmdDWAB2 txtQT=0.0006 txtLOP=1 txtDOP=0.002 comE1=0.001", "Reynolds number 382: laminar flow; the Colebrook"},
+        };
+        for (auto [script, note] : rows) {
+            if (script[0] != '+') init();
+            run(QString::fromLatin1(script[0] == '+' ? script + 1 : script));
+            for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
+                QVERIFY2(figure->toolTip().startsWith(QLatin1String(note)), qPrintable(figure->toolTip()));
+                QVERIFY2(figure->accessibleDescription().endsWith(u' ' + figure->toolTip() + u'.') &&
+                             figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
+                         qPrintable(figure->accessibleDescription()));
+            }
+        }
+    }
+
 
     // One case a line; a script starting with "+" goes on with the form of the
     // line before.
