@@ -39,11 +39,8 @@ void frmQvOpen::comE1_Change()
     fraKs->setVisible(false);
 }
 
-void frmQvOpen::comE1_Click()
-{
-    CalcPipe();
-    fraKs->setVisible(false);
-}
+// A pick from the list does what typing does.
+void frmQvOpen::comE1_Click() { comE1_Change(); }
 
 void frmQvOpen::comE1_GotFocus() { fraKs->setVisible(true); }
 void frmQvOpen::comE1_LostFocus() { fraKs->setVisible(false); }
