@@ -54,11 +54,11 @@ QAccessibleInterface *accessibleButton(const QString &, QObject *object)
 
 } // namespace
 
+void AniPushButton::installAccessibleFactory() { QAccessible::installFactory(accessibleButton); }
+
 AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
-    static const bool accessible = (QAccessible::installFactory(accessibleButton), true);
-    Q_UNUSED(accessible);
     setText(caption); // "&Close" also gives the Alt+C shortcut
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);

@@ -16,6 +16,10 @@ class AniPushButton : public QAbstractButton {
 public:
     explicit AniPushButton(const QString &caption, QWidget *parent = nullptr);
 
+    // Makes screen readers see every button as a push button with its state;
+    // called once at start-up, before the first button is made.
+    static void installAccessibleFactory();
+
     // Caption colour in the 0x00BBGGRR encoding, drawn at once. A blue caption
     // marks the chosen button of a row; a screen reader is told it is selected.
     void setForeColor(quint32 bgr);
