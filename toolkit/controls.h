@@ -119,7 +119,15 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    struct Change {
+        QWidget *widget;
+        bool show;
+        Frame *cover;
+    };
     static void restack(QWidget *container);
+    static QList<Change> coverage(QWidget *container);
+    static bool showsUnder(QWidget *w, const QList<Frame *> &above, Frame *&cover);
+    static void handFocusOver(const QList<Change> &changes, QWidget *container);
     static constexpr int CaptionIndent = 6, CaptionPadding = 2;
     QString m_caption;
     bool m_visible = true;
