@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+class QPainter;
+
 // Caption colours in the 0x00BBGGRR encoding: the blue that marks a chosen
 // variant, and black for the others.
 inline constexpr quint32 vbBlue = 0xFF0000;
@@ -54,13 +56,11 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *) override;
-    void enterEvent(QEnterEvent *) override;
-    void leaveEvent(QEvent *) override;
 
 private:
+    void paintFace(QPainter &p, const QRect &body) const;
     quint32 m_foreColor;
     bool m_value = false;
-    bool m_hovered = false;
     QPixmap m_pictures[2];
 };
 
