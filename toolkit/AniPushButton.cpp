@@ -5,12 +5,13 @@
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
+namespace {
+
+// 0x00BBGGRR to a colour.
 QColor colorFromBgr(quint32 bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
-
-namespace {
 
 // What a screen reader is told of a button: its caption, that it can be pressed
 // (with its access key), and the two marks the pages set: the state flag as

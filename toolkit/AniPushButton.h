@@ -63,6 +63,3 @@ private:
     bool m_value = false;
     QPixmap m_pictures[2];
 };
-
-// 0x00BBGGRR to a colour.
-QColor colorFromBgr(quint32 bgr);
