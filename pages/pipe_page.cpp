@@ -60,9 +60,5 @@ void frmQvOpen::FillE1()
 // Densities 991 to 1024 g/l; the list stays hidden.
 void frmQvOpen::FillROE()
 {
-    short r = 990;
-    for (int i = 1; i <= 34; ++i) {
-        r = short(r + 1);
-        comROE->appendKeepingText(QString::number(r));
-    }
+    for (int density = 991; density <= 1024; ++density) comROE->appendKeepingText(QString::number(density));
 }
