@@ -14,7 +14,6 @@ public:
     // The form's window, maximized in the parent's area. It cannot be closed on
     // its own: closing it would leave an empty parent that nothing can fill.
     QMdiSubWindow *addChild(QWidget *form);
-    QMdiArea *area() const { return m_area; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/MDIQvl.h"
+#include "form/accessibility.h"
 #include "form/frmQvOpen.h"
 #include "toolkit/controls.h"
 
@@ -23,6 +24,7 @@ void setUpApplication()
     font.setFamily(QStringLiteral("Arial"));
     QApplication::setFont(font);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quorvel.Quorvel"));
+    installAccessibleFactories();
 }
 
 MainWindow openMainWindow()

@@ -1,5 +1,6 @@
 #include "form/accessibility.h"
 
+#include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 
 #include <QAccessible>
@@ -167,31 +168,48 @@ void describeFigure(QWidget *control, const QString &note)
     control->setToolTip(note);
 }
 
+void installAccessibleFactories()
+{
+    AniPushButton::installAccessibleFactory();
+    QAccessible::installFactory(formFactory);
+}
+
+namespace {
+
+// A result label reads as its figure through our interface, and each new
+// caption is handed to the announcer.
+void makeSpokenResult(Label *label, const char *result, Announcer *announcer)
+{
+    label->setProperty(ResultProperty, QString::fromUtf8(result));
+    QObject::connect(label, &Label::captionChanged, announcer, [announcer, label] { announcer->changed(label); });
+    // Setting a caption while the form was built may already have made
+    // Qt's own interface for the label; drop it so ours is made instead.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(label);
+        made && !dynamic_cast<ResultAccessible *>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+// An editable combo box reads as its text; its caption, as its label, says what it is.
+void labelRoughnessBox(QWidget *form)
+{
+    auto *roughness = form->findChild<QWidget *>(QStringLiteral("comE1"));
+    if (auto *caption = form->findChild<QLabel *>(QStringLiteral("Label1(17)")); caption && roughness) {
+        caption->setBuddy(roughness);
+        caption->setAccessibleName(roughness->accessibleName());
+    }
+}
+
+} // namespace
+
 void applyAccessibleNames(QWidget *form)
 {
-    static const bool installed = (QAccessible::installFactory(formFactory), true);
-    Q_UNUSED(installed);
-
     auto *announcer = new Announcer(form);
     for (const AccessibleText &row : texts) {
         auto *w = form->findChild<QWidget *>(QString::fromLatin1(row.objectName));
         if (!w) continue;
         if (*row.name) w->setAccessibleName(QString::fromUtf8(row.name));
         w->setAccessibleDescription(QString::fromUtf8(row.description));
-        if (auto *label = qobject_cast<Label *>(w); label && row.result) {
-            label->setProperty(ResultProperty, QString::fromUtf8(row.result));
-            QObject::connect(label, &Label::captionChanged, announcer, [announcer, label] { announcer->changed(label); });
-            // Setting a caption while the form was built may already have made
-            // Qt's own interface for the label; drop it so ours is made instead.
-            if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(w);
-                made && !dynamic_cast<ResultAccessible *>(made))
-                QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-        }
+        if (auto *label = qobject_cast<Label *>(w); label && row.result) makeSpokenResult(label, row.result, announcer);
     }
-    // An editable combo box reads as its text; its caption, as its label, says what it is.
-    auto *roughness = form->findChild<QWidget *>(QStringLiteral("comE1"));
-    if (auto *caption = form->findChild<QLabel *>(QStringLiteral("Label1(17)")); caption && roughness) {
-        caption->setBuddy(roughness);
-        caption->setAccessibleName(roughness->accessibleName());
-    }
+    labelRoughnessBox(form);
 }

@@ -7,6 +7,10 @@
 class QString;
 class QWidget;
 
+// Installs the interfaces screen readers see for the buttons, the results and
+// the announcer; called once at start-up, before the form is built.
+void installAccessibleFactories();
+
 // Gives every control of the table found on the form its accessible name and
 // description, and makes the roughness caption the label of its box. A result
 // label reads as its figure with the unit in words ("2.57 metres"), the caption

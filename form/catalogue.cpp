@@ -390,41 +390,48 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
 
 } // namespace
 
-QHash<QString, QWidget *> buildForm(QWidget *form)
+namespace {
+
+// The form itself: its caption, font and background; the layout's extent.
+void applyFormLook(QWidget *form, const QPalette &system)
 {
-    // The form itself: its caption, font and background; the layout's extent.
     form->setWindowTitle(QStringLiteral("Pipeline quorvel"));
     form->setWindowIcon(QIcon(QStringLiteral(":/icon_form.png")));
     form->setFont(catalogueFont(FormFont));
     form->setAutoFillBackground(true);
-    const QPalette system = designPalette();
     form->setPalette(system);
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, system.color(QPalette::Base));
     form->setPalette(pal);
     form->setMinimumSize(twipsToPixels(12015), twipsToPixels(8415));
+}
 
-    QHash<QString, QWidget *> controls;
-    for (const Section &section : sections) {
-        QWidget *parent = section.container ? controls.value(QLatin1String(section.container)) : form;
-        Q_ASSERT(parent);
-        for (const ControlRow &row : section.rows) {
-            QWidget *w = create(row, parent);
-            w->setObjectName(QString::fromLatin1(row.name));
-            w->setGeometry(twipsToPixels(row.at));
-            applyLook(w, row, system);
-            if (row.props.flags & Hidden) w->setVisible(false);
-            controls.insert(w->objectName(), w);
-        }
-        // Stacking: the rows are listed top first, and windowless controls always
-        // lie beneath windowed ones. Raising from the bottom up leaves the first
-        // windowed row on top.
-        for (bool windowless : {true, false})
-            for (auto it = section.rows.rbegin(); it != section.rows.rend(); ++it)
-                if (isWindowless(it->kind) == windowless) controls.value(QLatin1String(it->name))->raise();
+// Creates a section's controls in its container, each named and placed.
+void createSection(const Section &section, QWidget *parent, const QPalette &system,
+                   QHash<QString, QWidget *> &controls)
+{
+    for (const ControlRow &row : section.rows) {
+        QWidget *w = create(row, parent);
+        w->setObjectName(QString::fromLatin1(row.name));
+        w->setGeometry(twipsToPixels(row.at));
+        applyLook(w, row, system);
+        if (row.props.flags & Hidden) w->setVisible(false);
+        controls.insert(w->objectName(), w);
     }
+}
 
-    // Tab order by tab index; Qt skips hidden controls by itself.
+// The rows are listed top first, and windowless controls always lie beneath
+// windowed ones. Raising from the bottom up leaves the first windowed row on top.
+void stackSection(const Section &section, const QHash<QString, QWidget *> &controls)
+{
+    for (bool windowless : {true, false})
+        for (auto it = section.rows.rbegin(); it != section.rows.rend(); ++it)
+            if (isWindowless(it->kind) == windowless) controls.value(QLatin1String(it->name))->raise();
+}
+
+// Tab order by tab index; Qt skips hidden controls by itself.
+void applyTabOrder(const QHash<QString, QWidget *> &controls)
+{
     QList<const ControlRow *> tabbing;
     for (const Section &section : sections)
         for (const ControlRow &row : section.rows)
@@ -433,5 +440,21 @@ QHash<QString, QWidget *> buildForm(QWidget *form)
     for (qsizetype i = 1; i < tabbing.size(); ++i)
         QWidget::setTabOrder(controls.value(QLatin1String(tabbing[i - 1]->name)),
                              controls.value(QLatin1String(tabbing[i]->name)));
+}
+
+} // namespace
+
+QHash<QString, QWidget *> buildForm(QWidget *form)
+{
+    const QPalette system = designPalette();
+    applyFormLook(form, system);
+    QHash<QString, QWidget *> controls;
+    for (const Section &section : sections) {
+        QWidget *parent = section.container ? controls.value(QLatin1String(section.container)) : form;
+        Q_ASSERT(parent);
+        createSection(section, parent, system, controls);
+        stackSection(section, controls);
+    }
+    applyTabOrder(controls);
     return controls;
 }

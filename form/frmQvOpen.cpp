@@ -24,13 +24,118 @@ QChar separatorIn(const QString &format)
     return QChar();
 }
 
-} // namespace
 
-template <class T> void frmQvOpen::find(T *&control, const char *name) const
+using Handler = void (frmQvOpen::*)();
+
+// The one event of each kind of control that has a handler.
+void connectEvent(frmQvOpen *form, TextBox *box, Handler handler)
 {
-    control = qobject_cast<T *>(m_controls.value(QLatin1String(name)));
-    if (!control) qFatal("frmQvOpen: the catalogue has no %s named %s", T::staticMetaObject.className(), name);
+    // Change: a keystroke, or a text assigned from code, raised synchronously once.
+    QObject::connect(box, &QLineEdit::textChanged, form, handler);
 }
+void connectEvent(frmQvOpen *form, ComboBox *box, Handler handler)
+{
+    QObject::connect(box, &QComboBox::editTextChanged, form, handler);
+}
+void connectEvent(frmQvOpen *form, AniPushButton *button, Handler handler)
+{
+    // Click: one event per press.
+    QObject::connect(button, &QAbstractButton::clicked, form, handler);
+}
+void connectEvent(frmQvOpen *form, ImageBox *image, Handler handler)
+{
+    image->setMouseTracking(true);
+    QObject::connect(image, &ImageBox::mouseMoved, form, handler);
+}
+void connectEvent(frmQvOpen *form, PictureBox *picture, Handler handler)
+{
+    QObject::connect(picture, &PictureBox::mouseMoved, form, handler);
+}
+
+// One control the logic touches: its catalogue name, the member that points at
+// it and, where it has one, the handler of its event.
+class ControlRow {
+public:
+    template <class T>
+    ControlRow(T *frmQvOpen::*member, const char *name)
+        : m_name(name)
+        , m_bind([member](frmQvOpen &form, QWidget *widget) { return bool(form.*member = qobject_cast<T *>(widget)); })
+        , m_kind(T::staticMetaObject.className())
+    {
+    }
+    template <class T>
+    ControlRow(T *frmQvOpen::*member, const char *name, Handler handler)
+        : m_name(name)
+        , m_bind([member, handler](frmQvOpen &form, QWidget *widget) {
+            T *control = qobject_cast<T *>(widget);
+            if (control) connectEvent(&form, form.*member = control, handler);
+            return control != nullptr;
+        })
+        , m_kind(T::staticMetaObject.className())
+    {
+    }
+
+    // Points the member at the catalogue's control of that name and connects its
+    // handler; a missing control, or one of another kind, stops the program at
+    // once, naming it.
+    void bind(frmQvOpen &form, const QHash<QString, QWidget *> &controls) const
+    {
+        if (!m_bind(form, controls.value(QLatin1String(m_name))))
+            qFatal("frmQvOpen: the catalogue has no %s named %s", m_kind, m_name);
+    }
+
+private:
+    const char *m_name;
+    std::function<bool(frmQvOpen &, QWidget *)> m_bind;
+    const char *m_kind;
+};
+
+using F = frmQvOpen;
+
+const ControlRow controlRows[] = {
+    {&F::fraInput, "fraInput"}, {&F::fraOutput, "fraOutput"}, {&F::fraKs, "fraKs"}, {&F::fraFM, "fraFM"},
+    {&F::fraSO, "fraSO"}, {&F::fraWeir, "fraWeir"}, {&F::fraWRec, "fraWRec"}, {&F::fraWeirTrap, "fraWeirTrap"},
+    {&F::fraWeirV, "fraWeirV"},
+    {&F::txtQT, "txtQT", &F::txtQT_Change},
+    {&F::txtLOP, "txtLOP", &F::txtLOP_Change},
+    {&F::txtDOP, "txtDOP", &F::txtDOP_Change},
+    {&F::comE1, "comE1", &F::comE1_Change},
+    {&F::comROE, "comROE"},
+    {&F::txtSODia, "txtSODia", &F::txtSODia_Change},
+    {&F::txtSOH, "txtSOH", &F::txtSOH_Change},
+    {&F::txtRecHeight, "txtRecHeight", &F::txtRecHeight_Change},
+    {&F::txtRecWidth, "txtRecWidth", &F::txtRecWidth_Change},
+    {&F::txtTrAn, "txtTrAn", &F::txtTrAn_Change},
+    {&F::txtTrHeight, "txtTrHeight", &F::txtTrHeight_Change},
+    {&F::txtTrWidth, "txtTrWidth", &F::txtTrWidth_Change},
+    {&F::txtVAn, "txtVAn", &F::txtVAn_Change},
+    {&F::txtVHeight, "txtVHeight", &F::txtVHeight_Change},
+    {&F::lblPipeV, "lblPipeV"}, {&F::lblPipeHL, "lblPipeHL"}, {&F::lblCumec, "lblCumec"}, {&F::lblLiter, "lblLiter"},
+    {&F::lblRecCumec, "lblRecCumec"}, {&F::lblRecLiter, "lblRecLiter"}, {&F::lblTCumec, "lblTCumec"},
+    {&F::lblTLiter, "lblTLiter"}, {&F::lblVCumec, "lblVCumec"}, {&F::lblVLiter, "lblVLiter"},
+    {&F::lblTime, "lblTime"}, {&F::Label4, "Label4"},
+    {&F::cmdDWAB2, "cmdDWAB2", &F::cmdDWAB2_Click},
+    {&F::cmdDWAB1, "cmdDWAB1", &F::cmdDWAB1_Click},
+    {&F::cmdDrop7, "cmdDrop7", &F::cmdDrop7_Click},
+    {&F::AniPushButton1, "AniPushButton1", &F::AniPushButton1_Click},
+    {&F::AniPushButton2, "AniPushButton2", &F::AniPushButton2_Click},
+    {&F::AniPushButton3, "AniPushButton3", &F::AniPushButton3_Click},
+    {&F::AniPushButton4, "AniPushButton4", &F::AniPushButton4_Click},
+    {&F::cmdSOSE, "cmdSOSE", &F::cmdSOSE_Click},
+    {&F::cmdSOR, "cmdSOR", &F::cmdSOR_Click},
+    {&F::cmdSOBRF, "cmdSOBRF", &F::cmdSOBRF_Click},
+    {&F::cmdSOBRU, "cmdSOBRU", &F::cmdSOBRU_Click},
+    {&F::cmdWRec, "cmdWRec", &F::cmdWRec_Click},
+    {&F::cmdWeirTrap, "cmdWeirTrap", &F::cmdWeirTrap_Click},
+    {&F::cmdWeirV, "cmdWeirV", &F::cmdWeirV_Click},
+    {&F::cmdCon, "cmdCon", &F::cmdCon_Click},
+    {&F::cmdCon1, "cmdCon1", &F::cmdCon1_Click},
+    {&F::cmdCon2, "cmdCon2", &F::cmdCon2_Click},
+    {&F::imgLogo, "imgLogo(0)", &F::imgLogo_MouseMove},
+    {&F::picButtons, "picButtons", &F::picButtons_MouseMove},
+};
+
+} // namespace
 
 frmQvOpen::frmQvOpen(QWidget *parent)
     : QWidget(parent)
@@ -39,24 +144,8 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     , Now([] { return QDateTime::currentDateTime(); })
 {
     setObjectName(QStringLiteral("frmQvOpen"));
-    find(fraInput, "fraInput"); find(fraOutput, "fraOutput"); find(fraKs, "fraKs"); find(fraFM, "fraFM");
-    find(fraSO, "fraSO"); find(fraWeir, "fraWeir"); find(fraWRec, "fraWRec"); find(fraWeirTrap, "fraWeirTrap");
-    find(fraWeirV, "fraWeirV"); find(txtQT, "txtQT"); find(txtLOP, "txtLOP"); find(txtDOP, "txtDOP");
-    find(txtSOH, "txtSOH"); find(txtSODia, "txtSODia"); find(txtRecHeight, "txtRecHeight");
-    find(txtRecWidth, "txtRecWidth"); find(txtTrHeight, "txtTrHeight"); find(txtTrAn, "txtTrAn");
-    find(txtTrWidth, "txtTrWidth"); find(txtVHeight, "txtVHeight"); find(txtVAn, "txtVAn"); find(comE1, "comE1");
-    find(comROE, "comROE"); find(lblPipeV, "lblPipeV"); find(lblPipeHL, "lblPipeHL"); find(lblCumec, "lblCumec");
-    find(lblLiter, "lblLiter"); find(lblRecCumec, "lblRecCumec"); find(lblRecLiter, "lblRecLiter");
-    find(lblTCumec, "lblTCumec"); find(lblTLiter, "lblTLiter"); find(lblVCumec, "lblVCumec");
-    find(lblVLiter, "lblVLiter"); find(lblTime, "lblTime"); find(Label4, "Label4"); find(cmdDWAB1, "cmdDWAB1");
-    find(cmdDWAB2, "cmdDWAB2"); find(cmdDrop7, "cmdDrop7"); find(cmdSOSE, "cmdSOSE"); find(cmdSOBRU, "cmdSOBRU");
-    find(cmdSOBRF, "cmdSOBRF"); find(cmdSOR, "cmdSOR"); find(cmdWRec, "cmdWRec"); find(cmdWeirTrap, "cmdWeirTrap");
-    find(cmdWeirV, "cmdWeirV"); find(cmdCon, "cmdCon"); find(cmdCon1, "cmdCon1"); find(cmdCon2, "cmdCon2");
-    find(AniPushButton1, "AniPushButton1"); find(AniPushButton2, "AniPushButton2");
-    find(AniPushButton3, "AniPushButton3"); find(AniPushButton4, "AniPushButton4"); find(picButtons, "picButtons");
-    find(imgLogo, "imgLogo(0)");
-
-    wireEvents();
+    for (const ControlRow &row : controlRows) row.bind(*this, m_controls);
+    wireRoughnessBox();
 
     // Closing a sub-page leaves the focus on the button that opens it again.
     fraSO->setFocusHeir(AniPushButton1);
@@ -81,46 +170,14 @@ frmQvOpen::~frmQvOpen()
     for (QWidget *w : std::as_const(m_controls)) w->disconnect(this);
 }
 
-void frmQvOpen::wireEvents()
+// The roughness box's events beyond Change: a pick from its list, and the focus
+// coming and going (which shows and hides the table of typical values).
+void frmQvOpen::wireRoughnessBox()
 {
-    // Change: a keystroke, or a text assigned from code, raised synchronously once.
-    connect(txtQT, &QLineEdit::textChanged, this, &frmQvOpen::txtQT_Change);
-    connect(txtLOP, &QLineEdit::textChanged, this, &frmQvOpen::txtLOP_Change);
-    connect(txtDOP, &QLineEdit::textChanged, this, &frmQvOpen::txtDOP_Change);
-    connect(comE1, &QComboBox::editTextChanged, this, &frmQvOpen::comE1_Change);
     connect(comE1, &QComboBox::activated, this, &frmQvOpen::comE1_Click);
     auto *comE1Focus = new FocusWatcher(comE1, this);
     connect(comE1Focus, &FocusWatcher::gotFocus, this, &frmQvOpen::comE1_GotFocus);
     connect(comE1Focus, &FocusWatcher::lostFocus, this, &frmQvOpen::comE1_LostFocus);
-
-    connect(txtSODia, &QLineEdit::textChanged, this, &frmQvOpen::txtSODia_Change);
-    connect(txtSOH, &QLineEdit::textChanged, this, &frmQvOpen::txtSOH_Change);
-    connect(txtRecHeight, &QLineEdit::textChanged, this, &frmQvOpen::txtRecHeight_Change);
-    connect(txtRecWidth, &QLineEdit::textChanged, this, &frmQvOpen::txtRecWidth_Change);
-    connect(txtTrAn, &QLineEdit::textChanged, this, &frmQvOpen::txtTrAn_Change);
-    connect(txtTrHeight, &QLineEdit::textChanged, this, &frmQvOpen::txtTrHeight_Change);
-    connect(txtTrWidth, &QLineEdit::textChanged, this, &frmQvOpen::txtTrWidth_Change);
-    connect(txtVAn, &QLineEdit::textChanged, this, &frmQvOpen::txtVAn_Change);
-    connect(txtVHeight, &QLineEdit::textChanged, this, &frmQvOpen::txtVHeight_Change);
-
-    // Click: one event per press.
-    const std::pair<AniPushButton *, void (frmQvOpen::*)()> clicks[] = {
-        {cmdDWAB2, &frmQvOpen::cmdDWAB2_Click},       {cmdDWAB1, &frmQvOpen::cmdDWAB1_Click},
-        {cmdDrop7, &frmQvOpen::cmdDrop7_Click},       {AniPushButton1, &frmQvOpen::AniPushButton1_Click},
-        {AniPushButton2, &frmQvOpen::AniPushButton2_Click}, {AniPushButton3, &frmQvOpen::AniPushButton3_Click},
-        {AniPushButton4, &frmQvOpen::AniPushButton4_Click}, {cmdSOSE, &frmQvOpen::cmdSOSE_Click},
-        {cmdSOR, &frmQvOpen::cmdSOR_Click},           {cmdSOBRF, &frmQvOpen::cmdSOBRF_Click},
-        {cmdSOBRU, &frmQvOpen::cmdSOBRU_Click},       {cmdWRec, &frmQvOpen::cmdWRec_Click},
-        {cmdWeirTrap, &frmQvOpen::cmdWeirTrap_Click}, {cmdWeirV, &frmQvOpen::cmdWeirV_Click},
-        {cmdCon, &frmQvOpen::cmdCon_Click},           {cmdCon1, &frmQvOpen::cmdCon1_Click},
-        {cmdCon2, &frmQvOpen::cmdCon2_Click},
-    };
-    for (auto [button, handler] : clicks)
-        connect(button, &QAbstractButton::clicked, this, handler);
-
-    imgLogo->setMouseTracking(true);
-    connect(imgLogo, &ImageBox::mouseMoved, this, &frmQvOpen::imgLogo_MouseMove);
-    connect(picButtons, &PictureBox::mouseMoved, this, &frmQvOpen::picButtons_MouseMove);
 }
 
 void frmQvOpen::Form_Load()

@@ -97,7 +97,8 @@ public:
     OrificeKind SOKind = OrificeKind::None;
     Contraction RecContraction = Contraction::Suppressed;
 
-    // Controls the logic touches (all others are found by their names).
+    // Controls the logic touches, bound by the table in frmQvOpen.cpp (all others
+    // are found by their names).
     Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec,
            *fraWeirTrap, *fraWeirV;
     TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight,
@@ -114,10 +115,7 @@ public:
     ImageBox *imgLogo;
 
 private:
-    // Points `control` at the catalogue's control of that name; a missing one, or
-    // one of another kind, stops the program at once, naming it.
-    template <class T> void find(T *&control, const char *name) const;
-    void wireEvents();
+    void wireRoughnessBox();
     // Writes a flow page's discharge, the m³/s caption first; false when there is
     // no pair to show (a figure would not be finite).
     static bool showFlow(Label *cumec, Label *liter, const std::optional<FlowCaptions> &pair);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -92,6 +93,19 @@ bool overflows(std::string_view mantissa, std::string_view exponent)
     return position + exp > 0;
 }
 
+// Where the exponent after the mantissa ending at `i` lies, sign included and
+// "E" left out; an empty span at `i` when there is no exponent with a digit.
+std::pair<std::size_t, std::size_t> exponentAt(const std::string& s, std::size_t i)
+{
+    if (i >= s.size() || (s[i] != 'E' && s[i] != 'e')) return {i, i};
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    const std::size_t firstDigit = j;
+    while (j < s.size() && isDigit(s[j])) ++j;
+    if (j > firstDigit) return {i + 1, j};
+    return {i, i};
+}
+
 double decimalNumber(const std::string& s)
 {
     std::size_t i = 0;
@@ -110,17 +124,7 @@ double decimalNumber(const std::string& s)
     if (digits == 0) return 0.0;
     const std::size_t mantissaEnd = i;
 
-    std::size_t exponentStart = i, exponentEnd = i;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e')) {
-        std::size_t j = i + 1;
-        if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
-        const std::size_t firstDigit = j;
-        while (j < s.size() && isDigit(s[j])) ++j;
-        if (j > firstDigit) {
-            exponentStart = i + 1;
-            exponentEnd = j;
-        }
-    }
+    const auto [exponentStart, exponentEnd] = exponentAt(s, i);
     const std::size_t end = exponentEnd > exponentStart ? exponentEnd : mantissaEnd;
 
     double v = 0.0;
@@ -134,6 +138,34 @@ double decimalNumber(const std::string& s)
             : 0.0;
     }
     return negative ? -v : v;
+}
+
+// The shown value times 10^decimals, as decimal digits (at least decimals + 1 of
+// them), from the 15 significant digits d.dddd...e`exponent`. The digits are kept
+// down to the last shown decimal and rounded half away from zero on the digit
+// after them (the 15-digit text is exact, so ">= 5" is the rule).
+std::string scaledDigits(const std::string& digits, int exponent, int decimals)
+{
+    const int keep = exponent + 1 + decimals;
+    std::string scaled;
+    if (keep >= int(digits.size())) {
+        scaled = digits + std::string(std::size_t(keep) - digits.size(), '0');
+    } else if (keep < 0) {
+        scaled = "0";
+    } else {
+        scaled = digits.substr(0, std::size_t(keep));
+        if (digits[std::size_t(keep)] >= '5') {
+            int k = int(scaled.size()) - 1;
+            while (k >= 0 && scaled[std::size_t(k)] == '9') scaled[std::size_t(k--)] = '0';
+            if (k >= 0) ++scaled[std::size_t(k)];
+            else scaled.insert(scaled.begin(), '1');
+        }
+        if (scaled.empty()) scaled.push_back('0');
+    }
+    if (scaled.size() < std::size_t(decimals) + 1)
+        scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');
+
+    return scaled;
 }
 
 } // namespace
@@ -166,27 +198,7 @@ std::string Format(double value, std::string_view pattern)
     int exponent = 0;
     std::from_chars(sci.data() + 17 + (sci[17] == '+'), sci.data() + sci.size(), exponent);
 
-    // Keep the digits down to the last shown decimal; round half away from zero
-    // on the digit after them (the 15-digit text is exact, so ">= 5" is the rule).
-    const int keep = exponent + 1 + decimals;
-    std::string scaled; // the shown value times 10^decimals, as decimal digits
-    if (keep >= int(digits.size())) {
-        scaled = digits + std::string(std::size_t(keep) - digits.size(), '0');
-    } else if (keep < 0) {
-        scaled = "0";
-    } else {
-        scaled = digits.substr(0, std::size_t(keep));
-        if (digits[std::size_t(keep)] >= '5') {
-            int k = int(scaled.size()) - 1;
-            while (k >= 0 && scaled[std::size_t(k)] == '9') scaled[std::size_t(k--)] = '0';
-            if (k >= 0) ++scaled[std::size_t(k)];
-            else scaled.insert(scaled.begin(), '1');
-        }
-        if (scaled.empty()) scaled.push_back('0');
-    }
-    if (scaled.size() < std::size_t(decimals) + 1)
-        scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');
-
+    const std::string scaled = scaledDigits(digits, exponent, decimals);
     std::string out;
     if (value < 0) out += '-';
     out.append(scaled, 0, scaled.size() - std::size_t(decimals));

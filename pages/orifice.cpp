@@ -9,8 +9,9 @@ namespace {
 // twice 9.81, the gravity of every figure this page has shown.
 constexpr double pi = 3.142;
 constexpr double twoG = 19.62;
-} // namespace
 
+// The kind's discharge coefficient times 3.142, multiplied in double precision;
+// empty for None or a code outside the four kinds.
 std::optional<double> orificeCoefficient(OrificeKind kind)
 {
     switch (kind) {
@@ -21,6 +22,8 @@ std::optional<double> orificeCoefficient(OrificeKind kind)
     default: return std::nullopt;
     }
 }
+
+} // namespace
 
 std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind)
 {

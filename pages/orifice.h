@@ -6,10 +6,6 @@
 // The orifice kinds by their 16-bit codes; None: no kind chosen yet.
 enum class OrificeKind : short { None = 0, SharpEdged = 1, Rounded = 2, BordaRunningFree = 3, BordaRunningFull = 4 };
 
-// The kind's discharge coefficient times 3.142, multiplied in double precision;
-// empty for None or a code outside the four kinds.
-std::optional<double> orificeCoefficient(OrificeKind kind);
-
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
 // Empty for an unknown kind, or when an input or any value computed on the way
 // is not finite.

@@ -44,11 +44,8 @@ void frmQvOpen::comE1_Change()
     fraKs->setVisible(false);
 }
 
-void frmQvOpen::comE1_Click()
-{
-    CalcPipe();
-    fraKs->setVisible(false);
-}
+// A pick from the list does what typing does.
+void frmQvOpen::comE1_Click() { comE1_Change(); }
 
 void frmQvOpen::comE1_GotFocus() { fraKs->setVisible(true); }
 void frmQvOpen::comE1_LostFocus() { fraKs->setVisible(false); }
@@ -68,9 +65,5 @@ void frmQvOpen::FillE1()
 // Densities 991 to 1024 g/l; the list stays hidden.
 void frmQvOpen::FillROE()
 {
-    short r = 990;
-    for (int i = 1; i <= 34; ++i) {
-        r = short(r + 1);
-        comROE->appendKeepingText(QString::number(r));
-    }
+    for (int density = 991; density <= 1024; ++density) comROE->appendKeepingText(QString::number(density));
 }

@@ -5,12 +5,13 @@
 #include <QKeyEvent>
 #include <QShortcutEvent>
 
+namespace {
+
+// 0x00BBGGRR to a colour.
 QColor colorFromBgr(quint32 bgr)
 {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
-
-namespace {
 
 // What a screen reader is told of a button: its caption, that it can be pressed
 // (with its access key), and the two marks the pages set: the state flag as
@@ -54,11 +55,11 @@ QAccessibleInterface *accessibleButton(const QString &, QObject *object)
 
 } // namespace
 
+void AniPushButton::installAccessibleFactory() { QAccessible::installFactory(accessibleButton); }
+
 AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
     : QAbstractButton(parent)
 {
-    static const bool accessible = (QAccessible::installFactory(accessibleButton), true);
-    Q_UNUSED(accessible);
     setText(caption); // "&Close" also gives the Alt+C shortcut
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_Hover);
@@ -188,20 +189,6 @@ void AniPushButton::keyReleaseEvent(QKeyEvent *e)
     QAbstractButton::keyReleaseEvent(&space);
 }
 
-void AniPushButton::enterEvent(QEnterEvent *event)
-{
-    m_hovered = true;
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void AniPushButton::leaveEvent(QEvent *event)
-{
-    m_hovered = false;
-    update();
-    QAbstractButton::leaveEvent(event);
-}
-
 namespace {
 
 QColor blend(const QColor &over, const QColor &under, double amount)
@@ -253,19 +240,39 @@ AniPushButton::Placement AniPushButton::placement() const
 void AniPushButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    const bool lit = (underMouse() && isEnabled()) || isDown() || m_value;
+    const QRect body = rect().adjusted(0, 0, -1, -1); // leaves room for the shadow line
+    paintFace(p, body);
+
+    const Placement place = placement();
+    if (!place.picture.isNull()) p.drawPixmap(place.picture, m_pictures[lit ? 1 : 0]);
+    p.setPen(captionColor());
+    p.setFont(font());
+    p.drawText(place.caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        // A solid ring two pixels wide in the accent darkened to half: 7:1 on
+        // the light face, where a one-pixel dotted line read as 3:1.
+        p.setPen(palette().color(QPalette::Highlight).darker(200));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(body.adjusted(3, 3, -4, -4));
+        p.drawRect(body.adjusted(4, 4, -5, -5));
+    }
+}
+
+// The face tinted by the state, its shadow line and its edge.
+void AniPushButton::paintFace(QPainter &p, const QRect &body) const
+{
     const QPalette &pal = palette();
     const QColor background = pal.color(QPalette::Window);
     const QColor accent = pal.color(QPalette::Highlight);
     const bool pressed = isDown();
-    const bool hovered = m_hovered && isEnabled();
-    const QRect r = rect();
+    const bool hovered = underMouse() && isEnabled();
 
     QColor face = background;
     if (pressed) face = blend(accent, background, 0.28);
     else if (m_value) face = blend(accent, background, 0.16);
     else if (hovered) face = blend(accent, background, 0.07);
-
-    const QRect body = r.adjusted(0, 0, -1, -1); // leaves room for the shadow line
     p.fillRect(body, face);
     p.setPen(blend(pal.color(QPalette::Shadow), background, 0.25));
     p.drawLine(body.bottomLeft() + QPoint(1, 1), body.bottomRight() + QPoint(1, 1));
@@ -274,21 +281,4 @@ void AniPushButton::paintEvent(QPaintEvent *)
     p.setPen(m_value || pressed || hovered ? accent : pal.color(QPalette::Dark));
     p.drawRect(body.adjusted(0, 0, -1, -1));
     if (m_value) p.drawRect(body.adjusted(1, 1, -2, -2));
-
-    const Placement place = placement();
-    if (!place.picture.isNull())
-        p.drawPixmap(place.picture, m_pictures[(hovered || pressed || m_value) ? 1 : 0]);
-    const QString caption = text();
-    p.setPen(captionColor());
-    p.setFont(font());
-    p.drawText(place.caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
-
-    if (hasFocus()) {
-        // A solid ring two pixels wide in the accent darkened to half: 7:1 on
-        // the light face, where a one-pixel dotted line read as 3:1.
-        p.setPen(accent.darker(200));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(body.adjusted(3, 3, -4, -4));
-        p.drawRect(body.adjusted(4, 4, -5, -5));
-    }
 }

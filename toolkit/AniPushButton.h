@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+class QPainter;
+
 // Caption colours in the 0x00BBGGRR encoding: the blue that marks a chosen
 // variant, and black for the others.
 inline constexpr quint32 vbBlue = 0xFF0000;
@@ -15,6 +17,10 @@ class AniPushButton : public QAbstractButton {
     Q_OBJECT
 public:
     explicit AniPushButton(const QString &caption, QWidget *parent = nullptr);
+
+    // Makes screen readers see every button as a push button with its state;
+    // called once at start-up, before the first button is made.
+    static void installAccessibleFactory();
 
     // Caption colour in the 0x00BBGGRR encoding, drawn at once. A blue caption
     // marks the chosen button of a row; a screen reader is told it is selected.
@@ -50,15 +56,10 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void keyReleaseEvent(QKeyEvent *e) override;
     void paintEvent(QPaintEvent *) override;
-    void enterEvent(QEnterEvent *) override;
-    void leaveEvent(QEvent *) override;
 
 private:
+    void paintFace(QPainter &p, const QRect &body) const;
     quint32 m_foreColor;
     bool m_value = false;
-    bool m_hovered = false;
     QPixmap m_pictures[2];
 };
-
-// 0x00BBGGRR to a colour.
-QColor colorFromBgr(quint32 bgr);

@@ -198,13 +198,29 @@ void Frame::setVisible(bool visible)
 // container are covered, then shows what is uncovered, moves the focus out of
 // what is about to disappear, and hides it, in this order, so the focus never
 // passes through a control that nobody meant it to reach.
-void Frame::restack(QWidget *container)
+// Whether `w` shows given the frames above it, from the top down, and which of
+// them covers it; a control hidden by a frame remembers it, to show again when
+// uncovered.
+bool Frame::showsUnder(QWidget *w, const QList<Frame *> &above, Frame *&cover)
 {
-    struct Change {
-        QWidget *widget;
-        bool show;
-        Frame *cover;
-    };
+    cover = nullptr;
+    for (Frame *f : above)
+        if (f->geometry().contains(w->geometry())) { cover = f; break; }
+    if (auto *frame = qobject_cast<Frame *>(w)) return frame->m_visible && !cover;
+    if (cover && !w->isHidden()) {
+        w->setProperty(CoveredProperty, true);
+        return false;
+    }
+    if (!cover && w->property(CoveredProperty).toBool()) {
+        w->setProperty(CoveredProperty, false);
+        return true;
+    }
+    return !w->isHidden();
+}
+
+// The children of `container` whose visibility changes, from the top down.
+QList<Frame::Change> Frame::coverage(QWidget *container)
+{
     QList<Change> changes;
     QList<Frame *> above; // frames that show, from the top down
     const QObjectList &children = container->children();
@@ -212,36 +228,36 @@ void Frame::restack(QWidget *container)
         auto *w = qobject_cast<QWidget *>(*it);
         if (!w || w->isWindow()) continue;
         Frame *cover = nullptr;
-        for (Frame *f : std::as_const(above))
-            if (f->geometry().contains(w->geometry())) { cover = f; break; }
-        auto *frame = qobject_cast<Frame *>(w);
-        bool show = !w->isHidden();
-        if (frame) {
-            show = frame->m_visible && !cover;
-        } else if (cover != nullptr && show) {
-            w->setProperty(CoveredProperty, true);
-            show = false;
-        } else if (!cover && w->property(CoveredProperty).toBool()) {
-            w->setProperty(CoveredProperty, false);
-            show = true;
-        }
+        const bool show = showsUnder(w, above, cover);
         if (show != !w->isHidden()) changes.append({w, show, cover});
-        if (frame && show) above.append(frame);
+        if (auto *frame = qobject_cast<Frame *>(w); frame && show) above.append(frame);
     }
+    return changes;
+}
 
-    for (const Change &c : std::as_const(changes))
-        if (c.show) c.widget->QWidget::setVisible(true);
+// A control about to hide while holding the focus hands it to the first control
+// of the frame covering it, else to its frame's focus heir, else to the container.
+void Frame::handFocusOver(const QList<Change> &changes, QWidget *container)
+{
     QWidget *focus = QApplication::focusWidget();
-    for (const Change &c : std::as_const(changes)) {
+    for (const Change &c : changes) {
         if (c.show || !focus || (c.widget != focus && !c.widget->isAncestorOf(focus))) continue;
         QWidget *heir = c.cover ? firstTabStop(c.cover) : nullptr;
         if (auto *frame = qobject_cast<Frame *>(c.widget); !heir && frame && frame->m_focusHeir
             && frame->m_focusHeir->isVisible())
             heir = frame->m_focusHeir;
         (heir ? heir : container)->setFocus(Qt::OtherFocusReason);
-        break;
+        return;
     }
-    for (const Change &c : std::as_const(changes))
+}
+
+void Frame::restack(QWidget *container)
+{
+    const QList<Change> changes = coverage(container);
+    for (const Change &c : changes)
+        if (c.show) c.widget->QWidget::setVisible(true);
+    handFocusOver(changes, container);
+    for (const Change &c : changes)
         if (!c.show) c.widget->QWidget::setVisible(false);
 }
 

@@ -104,12 +104,10 @@ class Frame : public QWidget {
     Q_OBJECT
 public:
     explicit Frame(const QString &caption, QWidget *parent = nullptr);
-    QString caption() const { return m_caption; }
     // Where the caption interrupts the top edge, in the frame's coordinates.
     QRect captionRect() const;
 
     void setVisible(bool visible) override;
-    bool visibleFlag() const { return m_visible; }
     // Takes the focus when the frame is hidden while holding it (for a sub-page,
     // the button that opens it again). Without one, the frame's container takes
     // it, which Tab then leaves like any other place.
@@ -119,7 +117,15 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    struct Change {
+        QWidget *widget;
+        bool show;
+        Frame *cover;
+    };
     static void restack(QWidget *container);
+    static QList<Change> coverage(QWidget *container);
+    static bool showsUnder(QWidget *w, const QList<Frame *> &above, Frame *&cover);
+    static void handFocusOver(const QList<Change> &changes, QWidget *container);
     static constexpr int CaptionIndent = 6, CaptionPadding = 2;
     QString m_caption;
     bool m_visible = true;
