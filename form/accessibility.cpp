@@ -161,6 +161,7 @@ private:
 
 void describeFigure(QWidget *control, const QString &note)
 {
+    if (control->toolTip() == note) return; // no change for a screen reader to be told of
     const QString name = control->objectName();
     for (const AccessibleText &row : texts)
         if (name == QLatin1String(row.objectName))

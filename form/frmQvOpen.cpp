@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <type_traits>
+
 namespace {
 
 // The regional date and time separators, taken from the locale's short formats:
@@ -52,87 +54,57 @@ void connectEvent(frmQvOpen *form, PictureBox *picture, Handler handler)
     QObject::connect(picture, &PictureBox::mouseMoved, form, handler);
 }
 
-// One control the logic touches: its catalogue name, the member that points at
-// it and, where it has one, the handler of its event.
-class ControlRow {
-public:
-    template <class T>
-    ControlRow(T *frmQvOpen::*member, const char *name)
-        : m_name(name)
-        , m_bind([member](frmQvOpen &form, QWidget *widget) { return bool(form.*member = qobject_cast<T *>(widget)); })
-        , m_kind(T::staticMetaObject.className())
-    {
-    }
-    template <class T>
-    ControlRow(T *frmQvOpen::*member, const char *name, Handler handler)
-        : m_name(name)
-        , m_bind([member, handler](frmQvOpen &form, QWidget *widget) {
-            T *control = qobject_cast<T *>(widget);
-            if (control) connectEvent(&form, form.*member = control, handler);
-            return control != nullptr;
-        })
-        , m_kind(T::staticMetaObject.className())
-    {
-    }
+// Points the member at the control, if it is of the member's kind, and connects
+// the control's event to the handler, if it has one.
+template <auto member, Handler handler = nullptr> bool bind(frmQvOpen &form, QWidget *widget)
+{
+    using Kind = std::remove_pointer_t<std::remove_reference_t<decltype(form.*member)>>;
+    auto *control = form.*member = qobject_cast<Kind *>(widget);
+    if constexpr (handler != nullptr)
+        if (control) connectEvent(&form, control, handler);
+    return control != nullptr;
+}
 
-    // Points the member at the catalogue's control of that name and connects its
-    // handler; a missing control, or one of another kind, stops the program at
-    // once, naming it.
-    void bind(frmQvOpen &form, const QHash<QString, QWidget *> &controls) const
-    {
-        if (!m_bind(form, controls.value(QLatin1String(m_name))))
-            qFatal("frmQvOpen: the catalogue has no %s named %s", m_kind, m_name);
-    }
-
-private:
-    const char *m_name;
-    std::function<bool(frmQvOpen &, QWidget *)> m_bind;
-    const char *m_kind;
+// One control the logic touches: its catalogue name, and how it is bound.
+struct BoundControl {
+    const char *name;
+    bool (*bind)(frmQvOpen &, QWidget *);
 };
 
 using F = frmQvOpen;
 
-const ControlRow controlRows[] = {
-    {&F::fraInput, "fraInput"}, {&F::fraOutput, "fraOutput"}, {&F::fraKs, "fraKs"}, {&F::fraFM, "fraFM"},
-    {&F::fraSO, "fraSO"}, {&F::fraWeir, "fraWeir"}, {&F::fraWRec, "fraWRec"}, {&F::fraWeirTrap, "fraWeirTrap"},
-    {&F::fraWeirV, "fraWeirV"},
-    {&F::txtQT, "txtQT", &F::txtQT_Change},
-    {&F::txtLOP, "txtLOP", &F::txtLOP_Change},
-    {&F::txtDOP, "txtDOP", &F::txtDOP_Change},
-    {&F::comE1, "comE1", &F::comE1_Change},
-    {&F::comROE, "comROE"},
-    {&F::txtSODia, "txtSODia", &F::txtSODia_Change},
-    {&F::txtSOH, "txtSOH", &F::txtSOH_Change},
-    {&F::txtRecHeight, "txtRecHeight", &F::txtRecHeight_Change},
-    {&F::txtRecWidth, "txtRecWidth", &F::txtRecWidth_Change},
-    {&F::txtTrAn, "txtTrAn", &F::txtTrAn_Change},
-    {&F::txtTrHeight, "txtTrHeight", &F::txtTrHeight_Change},
-    {&F::txtTrWidth, "txtTrWidth", &F::txtTrWidth_Change},
-    {&F::txtVAn, "txtVAn", &F::txtVAn_Change},
-    {&F::txtVHeight, "txtVHeight", &F::txtVHeight_Change},
-    {&F::lblPipeV, "lblPipeV"}, {&F::lblPipeHL, "lblPipeHL"}, {&F::lblCumec, "lblCumec"}, {&F::lblLiter, "lblLiter"},
-    {&F::lblRecCumec, "lblRecCumec"}, {&F::lblRecLiter, "lblRecLiter"}, {&F::lblTCumec, "lblTCumec"},
-    {&F::lblTLiter, "lblTLiter"}, {&F::lblVCumec, "lblVCumec"}, {&F::lblVLiter, "lblVLiter"},
-    {&F::lblTime, "lblTime"}, {&F::Label4, "Label4"},
-    {&F::cmdDWAB2, "cmdDWAB2", &F::cmdDWAB2_Click},
-    {&F::cmdDWAB1, "cmdDWAB1", &F::cmdDWAB1_Click},
-    {&F::cmdDrop7, "cmdDrop7", &F::cmdDrop7_Click},
-    {&F::AniPushButton1, "AniPushButton1", &F::AniPushButton1_Click},
-    {&F::AniPushButton2, "AniPushButton2", &F::AniPushButton2_Click},
-    {&F::AniPushButton3, "AniPushButton3", &F::AniPushButton3_Click},
-    {&F::AniPushButton4, "AniPushButton4", &F::AniPushButton4_Click},
-    {&F::cmdSOSE, "cmdSOSE", &F::cmdSOSE_Click},
-    {&F::cmdSOR, "cmdSOR", &F::cmdSOR_Click},
-    {&F::cmdSOBRF, "cmdSOBRF", &F::cmdSOBRF_Click},
-    {&F::cmdSOBRU, "cmdSOBRU", &F::cmdSOBRU_Click},
-    {&F::cmdWRec, "cmdWRec", &F::cmdWRec_Click},
-    {&F::cmdWeirTrap, "cmdWeirTrap", &F::cmdWeirTrap_Click},
-    {&F::cmdWeirV, "cmdWeirV", &F::cmdWeirV_Click},
-    {&F::cmdCon, "cmdCon", &F::cmdCon_Click},
-    {&F::cmdCon1, "cmdCon1", &F::cmdCon1_Click},
-    {&F::cmdCon2, "cmdCon2", &F::cmdCon2_Click},
-    {&F::imgLogo, "imgLogo(0)", &F::imgLogo_MouseMove},
-    {&F::picButtons, "picButtons", &F::picButtons_MouseMove},
+constexpr BoundControl boundControls[] = {
+    {"fraInput", bind<&F::fraInput>}, {"fraOutput", bind<&F::fraOutput>}, {"fraKs", bind<&F::fraKs>},
+    {"fraFM", bind<&F::fraFM>}, {"fraSO", bind<&F::fraSO>}, {"fraWeir", bind<&F::fraWeir>},
+    {"fraWRec", bind<&F::fraWRec>}, {"fraWeirTrap", bind<&F::fraWeirTrap>}, {"fraWeirV", bind<&F::fraWeirV>},
+    {"txtQT", bind<&F::txtQT, &F::txtQT_Change>}, {"txtLOP", bind<&F::txtLOP, &F::txtLOP_Change>},
+    {"txtDOP", bind<&F::txtDOP, &F::txtDOP_Change>}, {"comE1", bind<&F::comE1, &F::comE1_Change>},
+    {"comROE", bind<&F::comROE>}, {"txtSODia", bind<&F::txtSODia, &F::txtSODia_Change>},
+    {"txtSOH", bind<&F::txtSOH, &F::txtSOH_Change>},
+    {"txtRecHeight", bind<&F::txtRecHeight, &F::txtRecHeight_Change>},
+    {"txtRecWidth", bind<&F::txtRecWidth, &F::txtRecWidth_Change>},
+    {"txtTrAn", bind<&F::txtTrAn, &F::txtTrAn_Change>},
+    {"txtTrHeight", bind<&F::txtTrHeight, &F::txtTrHeight_Change>},
+    {"txtTrWidth", bind<&F::txtTrWidth, &F::txtTrWidth_Change>}, {"txtVAn", bind<&F::txtVAn, &F::txtVAn_Change>},
+    {"txtVHeight", bind<&F::txtVHeight, &F::txtVHeight_Change>}, {"lblPipeV", bind<&F::lblPipeV>},
+    {"lblPipeHL", bind<&F::lblPipeHL>}, {"lblCumec", bind<&F::lblCumec>}, {"lblLiter", bind<&F::lblLiter>},
+    {"lblRecCumec", bind<&F::lblRecCumec>}, {"lblRecLiter", bind<&F::lblRecLiter>},
+    {"lblTCumec", bind<&F::lblTCumec>}, {"lblTLiter", bind<&F::lblTLiter>}, {"lblVCumec", bind<&F::lblVCumec>},
+    {"lblVLiter", bind<&F::lblVLiter>}, {"lblTime", bind<&F::lblTime>}, {"Label4", bind<&F::Label4>},
+    {"cmdDWAB2", bind<&F::cmdDWAB2, &F::cmdDWAB2_Click>}, {"cmdDWAB1", bind<&F::cmdDWAB1, &F::cmdDWAB1_Click>},
+    {"cmdDrop7", bind<&F::cmdDrop7, &F::cmdDrop7_Click>},
+    {"AniPushButton1", bind<&F::AniPushButton1, &F::AniPushButton1_Click>},
+    {"AniPushButton2", bind<&F::AniPushButton2, &F::AniPushButton2_Click>},
+    {"AniPushButton3", bind<&F::AniPushButton3, &F::AniPushButton3_Click>},
+    {"AniPushButton4", bind<&F::AniPushButton4, &F::AniPushButton4_Click>},
+    {"cmdSOSE", bind<&F::cmdSOSE, &F::cmdSOSE_Click>}, {"cmdSOR", bind<&F::cmdSOR, &F::cmdSOR_Click>},
+    {"cmdSOBRF", bind<&F::cmdSOBRF, &F::cmdSOBRF_Click>}, {"cmdSOBRU", bind<&F::cmdSOBRU, &F::cmdSOBRU_Click>},
+    {"cmdWRec", bind<&F::cmdWRec, &F::cmdWRec_Click>},
+    {"cmdWeirTrap", bind<&F::cmdWeirTrap, &F::cmdWeirTrap_Click>},
+    {"cmdWeirV", bind<&F::cmdWeirV, &F::cmdWeirV_Click>}, {"cmdCon", bind<&F::cmdCon, &F::cmdCon_Click>},
+    {"cmdCon1", bind<&F::cmdCon1, &F::cmdCon1_Click>}, {"cmdCon2", bind<&F::cmdCon2, &F::cmdCon2_Click>},
+    {"imgLogo(0)", bind<&F::imgLogo, &F::imgLogo_MouseMove>},
+    {"picButtons", bind<&F::picButtons, &F::picButtons_MouseMove>},
 };
 
 } // namespace
@@ -144,7 +116,10 @@ frmQvOpen::frmQvOpen(QWidget *parent)
     , Now([] { return QDateTime::currentDateTime(); })
 {
     setObjectName(QStringLiteral("frmQvOpen"));
-    for (const ControlRow &row : controlRows) row.bind(*this, m_controls);
+    // A missing control, or one of another kind, stops the program at once, naming it.
+    for (const BoundControl &row : boundControls)
+        if (!row.bind(*this, m_controls.value(QLatin1String(row.name))))
+            qFatal("frmQvOpen: the catalogue has no control %s of the kind the form uses", row.name);
     wireRoughnessBox();
 
     // Closing a sub-page leaves the focus on the button that opens it again.

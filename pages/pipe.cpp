@@ -43,7 +43,7 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
 
     const double area = (pi * D) * D; // four times the bore's area
     const double V = (4 * Q) / area;
-    const double Re = reynoldsNumber(V, D);
+    const double Re = (V * D) / nu;
     const double ED = ks / D;
     if (!allFinite({D, L, Q, ks, 4 * Q, pi * D, area, V, V * D, Re, ED})) return std::nullopt;
     const auto f = F(ED, Re);
@@ -53,11 +53,6 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
 
     if (!allFinite({fL, fLV, fLVV, D * 2, twoDg, hf})) return std::nullopt;
     return PipeResult{V, hf, Re};
-}
-
-double reynoldsNumber(double velocity, double diameter)
-{
-    return (velocity * diameter) / nu;
 }
 
 std::string reynoldsDescription(double reynolds)

@@ -31,9 +31,6 @@ struct PipeResult {
 std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
                                    double roughnessMm);
 
-// Reynolds number V D / nu of water at the page's fixed viscosity, 1e-6 m²/s.
-double reynoldsNumber(double velocity, double diameter);
-
 // What the Reynolds number means for the figures shown, for the result labels'
 // tooltip and description: "Reynolds number 1 200: laminar flow; ...". Laminar
 // below 2 000, transitional up to 4 000, turbulent above; a negative number (a
