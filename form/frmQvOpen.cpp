@@ -54,15 +54,19 @@ void connectEvent(frmQvOpen *form, PictureBox *picture, Handler handler)
     QObject::connect(picture, &PictureBox::mouseMoved, form, handler);
 }
 
-// Points the member at the control, if it is of the member's kind, and connects
-// the control's event to the handler, if it has one.
-template <auto member, Handler handler = nullptr> bool bind(frmQvOpen &form, QWidget *widget)
+// Points the member at the control, if it is of the member's kind.
+template <auto member> bool bind(frmQvOpen &form, QWidget *widget)
 {
     using Kind = std::remove_pointer_t<std::remove_reference_t<decltype(form.*member)>>;
-    auto *control = form.*member = qobject_cast<Kind *>(widget);
-    if constexpr (handler != nullptr)
-        if (control) connectEvent(&form, control, handler);
-    return control != nullptr;
+    return (form.*member = qobject_cast<Kind *>(widget)) != nullptr;
+}
+
+// And connects the control's event to the handler.
+template <auto member, Handler handler> bool bind(frmQvOpen &form, QWidget *widget)
+{
+    if (!bind<member>(form, widget)) return false;
+    connectEvent(&form, form.*member, handler);
+    return true;
 }
 
 // One control the logic touches: its catalogue name, and how it is bound.
