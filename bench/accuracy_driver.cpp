@@ -9,7 +9,6 @@
 //   trap angle H B         -> Q "cumec" "l/s"
 //   vnotch angle H         -> Q "cumec" "l/s"
 //   format x               -> Format(x, "#0.00") Format(x, "#0.000")
-#include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/orifice.h"
 #include "pages/pipe.h"

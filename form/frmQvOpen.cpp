@@ -4,7 +4,7 @@
 #include "form/accessibility.h"
 #include "form/catalogue.h"
 #include "toolkit/controls.h"
-#include "toolkit/screen.h"
+#include "toolkit/mouse_pointer.h"
 
 #include <QCoreApplication>
 #include <QLocale>

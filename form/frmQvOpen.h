@@ -3,7 +3,7 @@
 // one event to the next. The numbers themselves are computed by the Qt-free core.
 #pragma once
 
-#include "form/guards.h"
+#include "form/numbers.h"
 #include "pages/orifice.h"
 #include "pages/rectangular_notch.h"
 
@@ -44,6 +44,9 @@ public:
     void AniPushButton4_Click();
     void imgLogo_MouseMove();
     void picButtons_MouseMove();
+    void cmdWRec_Click();
+    void cmdWeirTrap_Click();
+    void cmdWeirV_Click();
 
     // Pipe page and its roughness lists (pages/pipe_page.cpp)
     void CalcPipe();
@@ -66,10 +69,7 @@ public:
     void txtSODia_Change();
     void txtSOH_Change();
 
-    // Notch selector and rectangular notch (pages/rectangular_notch_page.cpp)
-    void cmdWRec_Click();
-    void cmdWeirTrap_Click();
-    void cmdWeirV_Click();
+    // Rectangular notch (pages/rectangular_notch_page.cpp)
     void CalcRec();
     void cmdCon_Click();
     void cmdCon1_Click();

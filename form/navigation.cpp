@@ -1,5 +1,6 @@
-// Page navigation: handlers that only show and hide frames. Each sets the flags
-// absolutely; the current page is nothing but the set of visible frames.
+// Page navigation: handlers that show and hide frames, and the notch selectors,
+// which also empty the notch they show. Each sets the flags absolutely; the
+// current page is nothing but the set of visible frames.
 #include "form/frmQvOpen.h"
 
 #include "toolkit/controls.h"
@@ -56,4 +57,36 @@ void frmQvOpen::imgLogo_MouseMove()
 void frmQvOpen::picButtons_MouseMove()
 {
     Label4->setVisible(false);
+}
+
+// The notch selector family: show one notch frame and hide the other two (in the
+// order given), empty its boxes and results (each emptied box raises its Change,
+// which stops at the empty-text guard), and put the cursor in its head box.
+static void showNotchPage(std::initializer_list<std::pair<Frame *, bool>> frames,
+                          std::initializer_list<TextBox *> boxes,
+                          std::initializer_list<Label *> results, TextBox *head)
+{
+    for (auto [frame, shown] : frames) frame->setVisible(shown);
+    for (TextBox *box : boxes) box->setText(QString());
+    for (Label *result : results) result->setTextFitted(QString());
+    head->setFocus();
+}
+
+void frmQvOpen::cmdWRec_Click()
+{
+    showNotchPage({{fraWRec, true}, {fraWeirV, false}, {fraWeirTrap, false}},
+                  {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, txtRecHeight);
+    RecContraction = Contraction::Suppressed;
+}
+
+void frmQvOpen::cmdWeirTrap_Click()
+{
+    showNotchPage({{fraWRec, false}, {fraWeirV, false}, {fraWeirTrap, true}},
+                  {txtTrHeight, txtTrAn, txtTrWidth}, {lblTCumec, lblTLiter}, txtTrHeight);
+}
+
+void frmQvOpen::cmdWeirV_Click()
+{
+    showNotchPage({{fraWRec, false}, {fraWeirTrap, false}, {fraWeirV, true}},
+                  {txtVHeight, txtVAn}, {lblVCumec, lblVLiter}, txtVHeight);
 }

@@ -1,9 +1,11 @@
-// Reading and writing the numbers the user sees. Qt-free and locale-free:
+// Reading and writing the numbers the user sees, and the two ways a flow page
+// writes its discharge. Qt-free and locale-free:
 // the period is the only decimal separator, whatever the user's settings.
 #pragma once
 
 #include <cmath>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,3 +32,15 @@ inline bool allFinite(std::initializer_list<double> values)
 // is first written to 15 significant digits and then rounded half away from zero,
 // as a spreadsheet does (2.675 gives 2.68). A non-finite value gives "".
 std::string Format(double value, std::string_view pattern);
+
+// The discharge in m³/s ("#0.000") and in l/s ("#0.00").
+struct FlowCaptions {
+    std::string cumec;
+    std::string liter;
+};
+
+// l/s from the unrounded discharge: 0.0123456 shows 0.012 and 12.35.
+std::optional<FlowCaptions> directPair(double q);
+
+// l/s read back from the m³/s text just written: 0.0123456 shows 0.012 and 12.00.
+std::optional<FlowCaptions> readBackPair(double q);

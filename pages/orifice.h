@@ -7,6 +7,5 @@
 enum class OrificeKind : short { None = 0, SharpEdged = 1, Rounded = 2, BordaRunningFree = 3, BordaRunningFull = 4 };
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
-// Empty for an unknown kind, or when an input or any value computed on the way
-// is not finite.
+// Empty for an unknown kind, and unless every value on the way is finite (allFinite).
 std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind);

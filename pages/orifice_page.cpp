@@ -15,9 +15,13 @@ void frmQvOpen::CalcSO()
     // l/s from the unrounded discharge, not from the m³/s text.
     if (!Q || !showFlow(lblCumec, lblLiter, directPair(*Q))) return;
 
-    // In the order of the buttons' kinds: 1 sharp-edged ... 4 Borda running full.
-    AniPushButton *const kinds[] = {cmdSOSE, cmdSOR, cmdSOBRF, cmdSOBRU};
-    for (int i = 0; i < 4; ++i) kinds[i]->markChosen(int(SOKind) == i + 1);
+    const std::pair<AniPushButton *, OrificeKind> kinds[] = {
+        {cmdSOSE, OrificeKind::SharpEdged},
+        {cmdSOR, OrificeKind::Rounded},
+        {cmdSOBRF, OrificeKind::BordaRunningFree},
+        {cmdSOBRU, OrificeKind::BordaRunningFull},
+    };
+    for (auto [button, kind] : kinds) button->markChosen(kind == SOKind);
 }
 
 void frmQvOpen::cmdSOSE_Click() { SOKind = OrificeKind::SharpEdged; CalcSO(); }

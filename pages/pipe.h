@@ -27,7 +27,7 @@ struct PipeResult {
 };
 
 // Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
-// Empty when an input or any value computed on the way is not finite.
+// Empty unless every value on the way is finite (allFinite).
 std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
                                    double roughnessMm);
 

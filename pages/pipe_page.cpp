@@ -7,7 +7,7 @@
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/pipe.h"
-#include "toolkit/screen.h"
+#include "toolkit/mouse_pointer.h"
 
 #include <charconv>
 

@@ -4,6 +4,5 @@
 #include <optional>
 
 // Side angle in degrees from the vertical, head H and crest width B in metres.
-// Empty when an input or any value computed on the way is not finite (a negative
-// head leaves the power undefined).
+// Empty unless every value on the way is finite (allFinite).
 std::optional<double> trapezoidalFlow(double angle, double head, double crestWidth);

@@ -4,6 +4,5 @@
 #include <optional>
 
 // Included angle in degrees, head H above the vertex in metres.
-// Empty when an input or any value computed on the way is not finite (a negative
-// head leaves the power undefined).
+// Empty unless every value on the way is finite (allFinite).
 std::optional<double> vNotchFlow(double angle, double head);

@@ -2,7 +2,7 @@
 // against references worked out here, independently of the report's script:
 // when the core or the report changes so that a published figure no longer
 // holds, this fails and names the figure.
-#include "form/guards.h"
+#include "form/numbers.h"
 #include "pages/pipe.h"
 #include "pages/v_notch.h"
 

@@ -14,8 +14,8 @@ class QSvgRenderer;
 
 // The longest text an input box takes. A box only ever holds a number: 32
 // characters take any double written out in full (at most 24) with a few
-// grouping blanks, while a box filled towards Qt's own limit of 32767 costs
-// tens of milliseconds of text layout at every keystroke.
+// grouping blanks, and keep every keystroke's text layout short, which a box
+// filled towards Qt's own limit of 32767 would not.
 inline constexpr int MaxInputLength = 32;
 
 // A control that takes the focus carries its place in the tab order in this

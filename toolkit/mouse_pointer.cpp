@@ -1,4 +1,4 @@
-#include "toolkit/screen.h"
+#include "toolkit/mouse_pointer.h"
 
 #include <QCursor>
 #include <QGuiApplication>
