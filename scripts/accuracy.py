@@ -60,19 +60,25 @@ def fmt(x):
 
 
 # ---------------------------------------------------------------- references
-def colebrook_newton(rel, re):
-    """Darcy factor of 1/sqrt f = -2 log10(ks/(3.7 D) + 2.51/(Re sqrt f)),
-    Newton on x = 1/sqrt f until the step stops shrinking (machine precision)."""
-    a, b = rel / 3.7, 2.51 / re
+def newton_darcy(re, g):
+    """Darcy factor 1/x^2 from Newton on x = 1/sqrt f, starting at 8, where g(x)
+    gives the equation's residual and its derivative; until the step stops
+    shrinking (machine precision)."""
     x = np.full_like(re, 8.0)
     for _ in range(100):
-        u = a + b * x
-        g = x + 2 * np.log10(u)
-        step = g / (1 + 2 * b / (u * LN10))
+        r, dr = g(x)
+        step = r / dr
         x = x - step
         if np.all(np.abs(step) <= 4e-16 * np.abs(x)):
             break
     return 1 / (x * x)
+
+
+def colebrook_newton(rel, re):
+    """Darcy factor of 1/sqrt f = -2 log10(ks/(3.7 D) + 2.51/(Re sqrt f)),
+    Newton on x = 1/sqrt f until the step stops shrinking (machine precision)."""
+    a, b = rel / 3.7, 2.51 / re
+    return newton_darcy(re, lambda x: (x + 2 * np.log10(a + b * x), 1 + 2 * b / ((a + b * x) * LN10)))
 
 
 def lambert_w_log(big_l):
@@ -106,15 +112,10 @@ def colebrook_lambert(rel, re):
 def form_114(rel, re):
     """The program's form 1/sqrt f = 1.14 - 2 log10(ks/D + 9.35/(Re sqrt f)),
     solved to machine precision by Newton: what F would give with no stopping rule."""
-    x = np.full_like(re, 8.0)
-    for _ in range(100):
+    def g(x):
         u = rel + 9.35 * x / re
-        g = x - 1.14 + 2 * np.log10(u)
-        step = g / (1 + 2 * 9.35 / (re * u * LN10))
-        x = x - step
-        if np.all(np.abs(step) <= 4e-16 * np.abs(x)):
-            break
-    return 1 / (x * x)
+        return x - 1.14 + 2 * np.log10(u), 1 + 2 * 9.35 / (re * u * LN10)
+    return newton_darcy(re, g)
 
 
 def water_mu(t_c):
