@@ -49,8 +49,10 @@ void MDIQvl::scrollToFocus(QWidget *now)
     const QRect at(now->mapTo(m_area->viewport(), QPoint(0, 0)), now->size());
     if (view.contains(at)) return;
     const auto scroll = [](QScrollBar *bar, int low, int high, int viewLow, int viewHigh) {
-        if (high > viewHigh) bar->setValue(bar->value() + qMin(high - viewHigh, low - viewLow));
-        else if (low < viewLow) bar->setValue(bar->value() - (viewLow - low));
+        if (high > viewHigh)
+            bar->setValue(bar->value() + qMin(high - viewHigh, low - viewLow));
+        else if (low < viewLow)
+            bar->setValue(bar->value() - (viewLow - low));
     };
     scroll(m_area->horizontalScrollBar(), at.left(), at.right(), view.left(), view.right());
     scroll(m_area->verticalScrollBar(), at.top(), at.bottom(), view.top(), view.bottom());

@@ -1,8 +1,7 @@
 // Starts the calculator: the parent window first, then the form inside it,
 // loaded and shown maximized.
-#include "app/startup.h"
-
 #include "app/MDIQvl.h"
+#include "app/startup.h"
 
 #include <QApplication>
 

@@ -51,8 +51,8 @@ int main()
         if (what == "pipe") {
             if (const auto r = pipeFlow(a, b, c, d)) {
                 const auto f = F((d / 1000) / c, r->reynolds); // the factor pipeFlow used
-                out = num(r->velocity) + "\t" + num(r->reynolds) + "\t" + num(f.value_or(0)) + "\t" +
-                      num(r->headloss) + "\t" + Format(r->velocity, "#0.00") + "\t" + Format(r->headloss, "#0.00");
+                out = num(r->velocity) + "\t" + num(r->reynolds) + "\t" + num(f.value_or(0)) + "\t" + num(r->headloss)
+                    + "\t" + Format(r->velocity, "#0.00") + "\t" + Format(r->headloss, "#0.00");
             } else {
                 out = "-";
             }

@@ -1,13 +1,12 @@
 // The Qt-free calculations alone: one page's figures from numbers already read,
 // and the friction factor at its slowest.
-#include "targets.h"
-
 #include "form/numbers.h"
 #include "pages/orifice.h"
 #include "pages/pipe.h"
 #include "pages/rectangular_notch.h"
 #include "pages/trapezoidal_notch.h"
 #include "pages/v_notch.h"
+#include "targets.h"
 
 #include <cmath>
 #include <cstdio>
@@ -90,8 +89,14 @@ int passesOfF(double ED, double RE, std::optional<double> &result)
     for (int pass = 1; pass <= kMaxFrictionIterations; ++pass) {
         const double f0 = f;
         f = std::pow(1.14 - 2 * Log10(ED + 9.35 / (RE * std::sqrt(f0))), -2.0);
-        if (!std::isfinite(f)) { result.reset(); return pass; }
-        if (!(std::fabs((f - f0) / f) > 0.01)) { result = f; return pass; }
+        if (!std::isfinite(f)) {
+            result.reset();
+            return pass;
+        }
+        if (!(std::fabs((f - f0) / f) > 0.01)) {
+            result = f;
+            return pass;
+        }
     }
     result.reset();
     return kMaxFrictionIterations;

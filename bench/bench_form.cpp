@@ -1,12 +1,11 @@
 // The form as the user meets it, on the offscreen platform: how long until it is
 // ready, and one keystroke's whole way from the key event in a box to the result
 // caption on each page.
-#include "targets.h"
-
 #include "app/MDIQvl.h"
-#include "toolkit/controls.h"
-#include "form/frmQvOpen.h"
 #include "app/startup.h"
+#include "form/frmQvOpen.h"
+#include "targets.h"
+#include "toolkit/controls.h"
 
 #include <QApplication>
 #include <QTest>
@@ -63,58 +62,53 @@ void BM_StartToFirstPaint(benchmark::State &state)
 // One page, opened through its own handlers with every other input filled in.
 struct Page {
     void (*open)(frmQvOpen &);
-    TextBox *(*box)(frmQvOpen &);   // the box typed into
-    Label *(*result)(frmQvOpen &);  // a caption that must follow the keystroke
+    TextBox *(*box)(frmQvOpen &);  // the box typed into
+    Label *(*result)(frmQvOpen &); // a caption that must follow the keystroke
 };
 
-const Page pipePage{
-    [](frmQvOpen &f) {
-        f.cmdDWAB2_Click();
-        f.txtLOP->setText(QStringLiteral("1000"));
-        f.txtDOP->setText(QStringLiteral("0.3"));
-        f.comE1->setEditText(QStringLiteral("1.5"));
-        f.txtQT->setText(QStringLiteral("10"));
-    },
+const Page pipePage{[](frmQvOpen &f) {
+                        f.cmdDWAB2_Click();
+                        f.txtLOP->setText(QStringLiteral("1000"));
+                        f.txtDOP->setText(QStringLiteral("0.3"));
+                        f.comE1->setEditText(QStringLiteral("1.5"));
+                        f.txtQT->setText(QStringLiteral("10"));
+                    },
     [](frmQvOpen &f) { return f.txtQT; }, [](frmQvOpen &f) { return f.lblPipeHL; }};
 
-const Page orificePage{
-    [](frmQvOpen &f) {
-        f.cmdDWAB1_Click();
-        f.AniPushButton1_Click();
-        f.txtSODia->setText(QStringLiteral("0.1"));
-        f.txtSOH->setText(QStringLiteral("2"));
-    },
+const Page orificePage{[](frmQvOpen &f) {
+                           f.cmdDWAB1_Click();
+                           f.AniPushButton1_Click();
+                           f.txtSODia->setText(QStringLiteral("0.1"));
+                           f.txtSOH->setText(QStringLiteral("2"));
+                       },
     [](frmQvOpen &f) { return f.txtSOH; }, [](frmQvOpen &f) { return f.lblLiter; }};
 
-const Page rectangularPage{
-    [](frmQvOpen &f) {
-        f.cmdDWAB1_Click();
-        f.AniPushButton3_Click();
-        f.cmdWRec_Click();
-        f.txtRecWidth->setText(QStringLiteral("1"));
-        f.txtRecHeight->setText(QStringLiteral("0.2"));
-    },
+const Page rectangularPage{[](frmQvOpen &f) {
+                               f.cmdDWAB1_Click();
+                               f.AniPushButton3_Click();
+                               f.cmdWRec_Click();
+                               f.txtRecWidth->setText(QStringLiteral("1"));
+                               f.txtRecHeight->setText(QStringLiteral("0.2"));
+                           },
     [](frmQvOpen &f) { return f.txtRecHeight; }, [](frmQvOpen &f) { return f.lblRecLiter; }};
 
-const Page trapezoidalPage{
-    [](frmQvOpen &f) {
-        f.cmdDWAB1_Click();
-        f.AniPushButton3_Click();
-        f.cmdWeirTrap_Click();
-        f.txtTrAn->setText(QStringLiteral("14"));
-        f.txtTrWidth->setText(QStringLiteral("1"));
-        f.txtTrHeight->setText(QStringLiteral("0.2"));
-    },
+const Page trapezoidalPage{[](frmQvOpen &f) {
+                               f.cmdDWAB1_Click();
+                               f.AniPushButton3_Click();
+                               f.cmdWeirTrap_Click();
+                               f.txtTrAn->setText(QStringLiteral("14"));
+                               f.txtTrWidth->setText(QStringLiteral("1"));
+                               f.txtTrHeight->setText(QStringLiteral("0.2"));
+                           },
     [](frmQvOpen &f) { return f.txtTrHeight; }, [](frmQvOpen &f) { return f.lblTLiter; }};
 
-const Page vNotchPage{
-    [](frmQvOpen &f) {
-        f.cmdDWAB1_Click();
-        f.AniPushButton3_Click();
-        f.cmdWeirV_Click();
-        f.txtVAn->setText(QStringLiteral("90"));
-        f.txtVHeight->setText(QStringLiteral("0.2"));
-    },
+const Page vNotchPage{[](frmQvOpen &f) {
+                          f.cmdDWAB1_Click();
+                          f.AniPushButton3_Click();
+                          f.cmdWeirV_Click();
+                          f.txtVAn->setText(QStringLiteral("90"));
+                          f.txtVHeight->setText(QStringLiteral("0.2"));
+                      },
     [](frmQvOpen &f) { return f.txtVHeight; }, [](frmQvOpen &f) { return f.lblVLiter; }};
 
 // Each iteration is one keystroke: a 5 appended to the box, then the Backspace

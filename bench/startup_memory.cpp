@@ -3,8 +3,8 @@
 // can be read by /usr/bin/time -v. It also prints that peak itself, and
 // how long the start took inside main.
 #include "app/MDIQvl.h"
-#include "form/frmQvOpen.h"
 #include "app/startup.h"
+#include "form/frmQvOpen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,7 +17,7 @@ namespace {
 
 class QuitAfterFirstPaint : public QObject {
 public:
-    explicit QuitAfterFirstPaint(const QElapsedTimer &clock) : m_clock(clock) {}
+    explicit QuitAfterFirstPaint(const QElapsedTimer &clock) : m_clock(clock) { }
     qint64 paintedAfterMs = -1;
 
 protected:
@@ -57,8 +57,7 @@ int main(int argc, char *argv[])
     window.form->installEventFilter(&watcher);
 
     const int code = QApplication::exec();
-    std::printf("platform %s: form painted %lld ms into main; %s\n",
-                qPrintable(QGuiApplication::platformName()), static_cast<long long>(watcher.paintedAfterMs),
-                statusLine("VmHWM").constData());
+    std::printf("platform %s: form painted %lld ms into main; %s\n", qPrintable(QGuiApplication::platformName()),
+        static_cast<long long>(watcher.paintedAfterMs), statusLine("VmHWM").constData());
     return code;
 }

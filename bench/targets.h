@@ -4,10 +4,9 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -16,7 +15,8 @@ public:
     // Benchmark name prefix and the most time one iteration may take, in seconds.
     using Target = std::pair<std::string, double>;
     explicit TargetReporter(std::vector<Target> targets)
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular), m_targets(std::move(targets))
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular)
+        , m_targets(std::move(targets))
     {
     }
 
@@ -38,7 +38,7 @@ public:
         std::printf("\nAgainst the targets (wall time per iteration):\n");
         for (const Verdict &v : m_verdicts) {
             std::printf("  %-42s %12s   target < %-10s %s\n", v.name.c_str(), human(v.seconds).c_str(),
-                        human(v.limit).c_str(), v.seconds < v.limit ? "ok" : "OVER TARGET");
+                human(v.limit).c_str(), v.seconds < v.limit ? "ok" : "OVER TARGET");
             if (v.seconds >= v.limit) m_missed = true;
         }
         std::fflush(stdout);
@@ -55,9 +55,12 @@ private:
     static std::string human(double s)
     {
         char buf[32];
-        if (s >= 1e-3) std::snprintf(buf, sizeof buf, "%.3g ms", s * 1e3);
-        else if (s >= 1e-6) std::snprintf(buf, sizeof buf, "%.3g us", s * 1e6);
-        else std::snprintf(buf, sizeof buf, "%.3g ns", s * 1e9);
+        if (s >= 1e-3)
+            std::snprintf(buf, sizeof buf, "%.3g ms", s * 1e3);
+        else if (s >= 1e-6)
+            std::snprintf(buf, sizeof buf, "%.3g us", s * 1e6);
+        else
+            std::snprintf(buf, sizeof buf, "%.3g ns", s * 1e9);
         return buf;
     }
 

@@ -86,8 +86,7 @@ constexpr QRgb TimeBlue = qRgb(29, 86, 120);
 
 // The contact line shown beside the logo: one item a line, so that no number is
 // broken across two lines in the small font.
-constexpr const char *ContactLine =
-    "Quorvel Hydraulics Ltd\nTel 01632 960481\nFax 01632 960482\ncalc@quorvel.example";
+constexpr const char *ContactLine = "Quorvel Hydraulics Ltd\nTel 01632 960481\nFax 01632 960482\ncalc@quorvel.example";
 // The five rows are typical values on the usual 0.015 - 0.03 - 0.06 ... series,
 // not copied from one table; the note says so and names the standard reference
 // for such good / normal / poor values.
@@ -97,8 +96,8 @@ constexpr const char *RoughnessSource =
     "Thomas Telford, London, 1998.";
 
 // The roughness table's labels: auto-size captions, black unless given.
-constexpr ControlRow tableLabel(const char *name, int left, int top, int height, const char *text,
-                                FontDef font = Arial9, QRgb colour = Black)
+constexpr ControlRow tableLabel(
+    const char *name, int left, int top, int height, const char *text, FontDef font = Arial9, QRgb colour = Black)
 {
     return {name, K::Label, {left, top, 0, height}, {.text = text, .font = font, .colour = colour, .flags = AutoSize}};
 }
@@ -107,22 +106,22 @@ constexpr ControlRow onForm[] = {
     {"fraFM", K::Frame, {120, 1080, 11655, 7335}, {.text = "Flow measurement", .font = Arial1125BU, .flags = Hidden}},
     {"fraKs", K::Frame, {6000, 1320, 5895, 3735}, {.text = "Roughness values", .flags = Hidden}},
     {"fraInput", K::Frame, {240, 1320, 5655, 3735},
-     {.text = "Pipe velocity and friction headloss", .font = Arial1125BU, .colour = DarkRed, .flags = Hidden}},
+        {.text = "Pipe velocity and friction headloss", .font = Arial1125BU, .colour = DarkRed, .flags = Hidden}},
     {"fraOutput", K::Frame, {240, 5160, 5655, 1815},
-     {.text = "Output", .font = Arial1125BU, .colour = DarkRed, .flags = Hidden}},
+        {.text = "Output", .font = Arial1125BU, .colour = DarkRed, .flags = Hidden}},
     {"comROE", K::ComboBox, {3000, 8040, 1695, 360}, {.flags = Hidden, .tab = 7}},
     {"picButtons", K::PictureBox, {0, 0, 12015, 975}, {.font = StripFont, .tab = 0}},
     {"Label1(2)", K::Label, {480, 8160, 2385, 285},
-     {.text = "Effluent Density (g/l):", .colour = Black, .flags = Hidden | RightAlign | AutoSize}},
+        {.text = "Effluent Density (g/l):", .colour = Black, .flags = Hidden | RightAlign | AutoSize}},
 };
 
 // The flow-measurement page.
 constexpr ControlRow onFraFM[] = {
     {"fraSO", K::Frame, {240, 600, 11175, 6255},
-     {.text = "Small orifices - open tank", .font = Arial1125BU, .flags = Hidden}},
+        {.text = "Small orifices - open tank", .font = Arial1125BU, .flags = Hidden}},
     {"fraWeir", K::Frame, {240, 600, 11175, 6255}, {.text = "Notches and weirs", .font = Arial1125BU, .flags = Hidden}},
     {"AniPushButton3", K::PushButton, {240, 1320, 2295, 615},
-     {.text = "Notches and weirs", .tab = 88, .pictures = Open}},
+        {.text = "Notches and weirs", .tab = 88, .pictures = Open}},
     {"AniPushButton1", K::PushButton, {240, 720, 1935, 615}, {.text = "Small orifices", .tab = 87, .pictures = Open}},
 };
 
@@ -132,24 +131,24 @@ constexpr ControlRow onFraSO[] = {
     {"txtSODia", K::TextBox, {6480, 240, 735, 360}, {.tab = 49}},
     {"AniPushButton4", K::PushButton, {240, 4080, 1095, 615}, {.text = "Close", .tab = 96, .pictures = Close}},
     {"cmdSOSE", K::PushButton, {2520, 4080, 1455, 615},
-     {.text = "Sharp-edged", .font = Arial825B, .tab = 97, .pictures = Choice}},
+        {.text = "Sharp-edged", .font = Arial825B, .tab = 97, .pictures = Choice}},
     {"cmdSOBRU", K::PushButton, {7320, 4080, 1335, 615},
-     {.text = "Running full", .font = Arial825B, .tab = 98, .pictures = Choice}},
+        {.text = "Running full", .font = Arial825B, .tab = 98, .pictures = Choice}},
     {"cmdSOBRF", K::PushButton, {5640, 4080, 1455, 615},
-     {.text = "Running free", .font = Arial825B, .tab = 99, .pictures = Choice}},
+        {.text = "Running free", .font = Arial825B, .tab = 99, .pictures = Choice}},
     {"cmdSOR", K::PushButton, {4200, 4080, 1095, 615},
-     {.text = "Rounded", .font = Arial825B, .tab = 100, .pictures = Choice}},
+        {.text = "Rounded", .font = Arial825B, .tab = 100, .pictures = Choice}},
     {"Label3(2)", K::Label, {10080, 3240, 855, 375}, {.text = "l/s", .font = Arial12B}},
     {"Label3(1)", K::Label, {10080, 2880, 855, 375}, {.text = "cumec", .font = Arial12B}},
     {"lblLiter", K::Label, {8880, 3240, 735, 375}, {.text = "lblLiter", .font = Arial12B, .colour = ResultRed}},
     {"lblCumec", K::Label, {8880, 2880, 735, 375}, {.text = "lblCumec", .font = Arial12B, .colour = ResultRed}},
     {"Label3(0)", K::Label, {9360, 2400, 735, 375}, {.text = "Flow", .font = Arial1425BU}},
     {"Label2(2)", K::Label, {6480, 3840, 1335, 735},
-     {.text = "Borda orifice", .font = Arial9IU, .colour = ResultRed, .flags = WordWrap}},
+        {.text = "Borda orifice", .font = Arial9IU, .colour = ResultRed, .flags = WordWrap}},
     {"Label2(1)", K::Label, {5760, 2640, 975, 735},
-     {.text = "H of water level above orifice in m.", .font = Arial9, .flags = WordWrap}},
+        {.text = "H of water level above orifice in m.", .font = Arial9, .flags = WordWrap}},
     {"Label2(0)", K::Label, {7320, 360, 1935, 375},
-     {.text = "Orifice diameter in m.", .font = Arial9, .flags = WordWrap}},
+        {.text = "Orifice diameter in m.", .font = Arial9, .flags = WordWrap}},
     {"Image2(1)", K::Image, {2520, 3960, 5895, 3255}, {.picture = ":/orifice_kinds.svg"}},
     {"Image2(0)", K::Image, {1440, -240, 6975, 4575}, {.picture = ":/orifice_tank.svg"}},
     {"Shape1", K::Shape, {8640, 2280, 2295, 1455}},
@@ -162,11 +161,11 @@ constexpr ControlRow onFraWeir[] = {
     {"cmdWeirV", K::PushButton, {240, 1560, 1335, 615}, {.text = "V-notch", .tab = 91, .pictures = Open}},
     {"AniPushButton2", K::PushButton, {240, 3600, 1095, 615}, {.text = "Close", .tab = 92, .pictures = Close}},
     {"fraWeirTrap", K::Frame, {3360, 600, 6975, 5055},
-     {.text = "Trapezoidal notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
+        {.text = "Trapezoidal notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
     {"fraWRec", K::Frame, {3360, 600, 6975, 5055},
-     {.text = "Rectangular notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
+        {.text = "Rectangular notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
     {"fraWeirV", K::Frame, {3360, 600, 6975, 5055},
-     {.text = "V-notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
+        {.text = "V-notch", .font = Arial1125B, .colour = Navy, .flags = Hidden}},
 };
 
 // Trapezoidal notch.
@@ -178,9 +177,9 @@ constexpr ControlRow onFraWeirTrap[] = {
     {"Label3(11)", K::Label, {6000, 1200, 855, 375}, {.text = "l/s", .font = Arial12B}},
     {"Label3(10)", K::Label, {6000, 840, 855, 375}, {.text = "cumec", .font = Arial12B}},
     {"lblTLiter", K::Label, {4680, 1200, 780, 285},
-     {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"lblTCumec", K::Label, {4680, 840, 1080, 285},
-     {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"Label3(9)", K::Label, {5280, 360, 735, 375}, {.text = "Flow", .font = Arial1425BU}},
     {"Shape4", K::Shape, {4560, 240, 2295, 1455}},
 };
@@ -190,16 +189,16 @@ constexpr ControlRow onFraWRec[] = {
     {"txtRecHeight", K::TextBox, {1200, 720, 735, 375}, {.text = "txtRecHeight", .tab = 62}},
     {"txtRecWidth", K::TextBox, {3000, 360, 735, 375}, {.text = "txtRecWidth", .tab = 61}},
     {"cmdCon", K::PushButton, {480, 2640, 1815, 855},
-     {.text = "Contractions: fully suppressed", .font = Arial825B, .tab = 93, .pictures = Choice}},
+        {.text = "Contractions: fully suppressed", .font = Arial825B, .tab = 93, .pictures = Choice}},
     {"cmdCon2", K::PushButton, {4080, 2640, 1815, 855},
-     {.text = "Fully contracted", .font = Arial825B, .tab = 94, .pictures = Choice}},
+        {.text = "Fully contracted", .font = Arial825B, .tab = 94, .pictures = Choice}},
     {"cmdCon1", K::PushButton, {2400, 2640, 1455, 855},
-     {.text = "One side contraction", .font = Arial825B, .tab = 95, .pictures = Choice}},
+        {.text = "One side contraction", .font = Arial825B, .tab = 95, .pictures = Choice}},
     {"Label3(5)", K::Label, {5280, 1200, 735, 375}, {.text = "Flow", .font = Arial1425BU}},
     {"lblRecCumec", K::Label, {4680, 1680, 1080, 285},
-     {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"lblRecLiter", K::Label, {4680, 2040, 780, 285},
-     {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"Label3(4)", K::Label, {6000, 1680, 855, 375}, {.text = "cumec", .font = Arial12B}},
     {"Label3(3)", K::Label, {6000, 2040, 855, 375}, {.text = "l/s", .font = Arial12B}},
     {"Image4", K::Image, {120, 2760, 5535, 3015}, {.picture = ":/contractions.svg"}},
@@ -213,9 +212,9 @@ constexpr ControlRow onFraWeirV[] = {
     {"txtVAn", K::TextBox, {3480, 2160, 735, 375}, {.text = "txtRecWidth", .tab = 69}},
     {"Label3(6)", K::Label, {5280, 360, 735, 375}, {.text = "Flow", .font = Arial1425BU}},
     {"lblVCumec", K::Label, {4680, 840, 1080, 285},
-     {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblCumec", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"lblVLiter", K::Label, {4680, 1200, 780, 285},
-     {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
+        {.text = "lblLiter", .font = Arial12B, .colour = ResultRed, .flags = AutoSize}},
     {"Label3(7)", K::Label, {6000, 840, 855, 375}, {.text = "cumec", .font = Arial12B}},
     {"Label3(8)", K::Label, {6000, 1200, 855, 375}, {.text = "l/s", .font = Arial12B}},
     {"Image6", K::Image, {120, 1440, 5175, 4335}, {.picture = ":/vnotch.svg"}},
@@ -225,7 +224,7 @@ constexpr ControlRow onFraWeirV[] = {
 // The table of typical roughness values.
 constexpr ControlRow onFraKs[] = {
     {"lblVCap(28)", K::Label, {120, 2880, 5700, 420},
-     {.text = RoughnessSource, .font = Arial825I, .colour = DarkRed, .flags = AutoSize | WordWrap}},
+        {.text = RoughnessSource, .font = Arial825I, .colour = DarkRed, .flags = AutoSize | WordWrap}},
     tableLabel("lblVCap(27)", 3960, 720, 210, "Average", Arial825U),
     tableLabel("lblVCap(26)", 4800, 720, 210, "Rough", Arial825U),
     tableLabel("lblVCap(25)", 4800, 1680, 225, "0,6"),
@@ -261,26 +260,28 @@ constexpr ControlRow onFraInput[] = {
     {"Image1(1)", K::Image, {600, 720, 255, 255}, {.picture = ":/bullet32.png"}},
     {"Image1(0)", K::Image, {600, 360, 255, 255}, {.picture = ":/bullet32.png"}},
     {"lblVCap(3)", K::Label, {960, 720, 3135, 225},
-     {.text = "Medium: Water with density of 1000 g/l", .font = Arial9, .colour = DarkRed, .flags = AutoSize}},
+        {.text = "Medium: Water with density of 1000 g/l", .font = Arial9, .colour = DarkRed, .flags = AutoSize}},
     {"lblVCap(2)", K::Label, {960, 360, 4215, 225},
-     {.text = "Headloss calculation according to Colebrook-White", .font = Arial9, .colour = DarkRed,
-      .flags = AutoSize}},
+        {.text = "Headloss calculation according to Colebrook-White",
+            .font = Arial9,
+            .colour = DarkRed,
+            .flags = AutoSize}},
     {"Label1(17)", K::Label, {660, 2880, 2385, 270},
-     {.text = "Pipe Roughness (mm):", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
+        {.text = "Pipe Roughness (mm):", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
     {"Label1(7)", K::Label, {1620, 1440, 1545, 270},
-     {.text = "Total flow (l/s):", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
+        {.text = "Total flow (l/s):", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
     {"Label1(1)", K::Label, {480, 2400, 2670, 270},
-     {.text = "Diameter of Pipeline (m): ", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
+        {.text = "Diameter of Pipeline (m): ", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
     {"Label1(0)", K::Label, {720, 1920, 2460, 270},
-     {.text = "Length of Pipeline (m): ", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
+        {.text = "Length of Pipeline (m): ", .font = Arial1125B, .colour = Black, .flags = RightAlign | AutoSize}},
 };
 
 // Pipe results.
 constexpr ControlRow onFraOutput[] = {
     {"lblVCap(1)", K::Label, {240, 960, 2595, 270},
-     {.text = "Headloss due to friction:", .font = Arial1125B, .colour = DarkRed, .flags = AutoSize}},
+        {.text = "Headloss due to friction:", .font = Arial1125B, .colour = DarkRed, .flags = AutoSize}},
     {"lblVCap(0)", K::Label, {1440, 480, 1425, 270},
-     {.text = "Pipe velocity:", .font = Arial1125B, .colour = DarkRed, .flags = AutoSize}},
+        {.text = "Pipe velocity:", .font = Arial1125B, .colour = DarkRed, .flags = AutoSize}},
     {"lblPipeV", K::Label, {3360, 480, 1575, 375}, {.text = "lblPipeV", .font = Arial1125B}},
     {"lblPipeHL", K::Label, {3360, 960, 1575, 375}, {.text = "lblPipeHL", .font = Arial1125B}},
 };
@@ -289,12 +290,12 @@ constexpr ControlRow onFraOutput[] = {
 constexpr ControlRow onPicButtons[] = {
     {"cmdDrop7", K::PushButton, {10800, 480, 1095, 375}, {.text = "&Close", .tab = 5, .pictures = Close}},
     {"cmdDWAB2", K::PushButton, {2520, 240, 3735, 615},
-     {.text = "&Pipe velocity and friction headloss", .tab = 85, .pictures = Open}},
+        {.text = "&Pipe velocity and friction headloss", .tab = 85, .pictures = Open}},
     {"cmdDWAB1", K::PushButton, {6360, 240, 2415, 615}, {.text = "&Flow measurement", .tab = 86, .pictures = Open}},
     {"Label4", K::Label, {840, 120, 1695, 735}, {.text = ContactLine, .font = SmallFont, .flags = Hidden | WordWrap}},
     {"imgLogo(0)", K::Image, {120, 120, 615, 495}, {.picture = ":/logo.png"}},
     {"lblTime", K::Label, {11085, 120, 780, 270},
-     {.text = "lblTime", .font = Arial1125B, .colour = TimeBlue, .flags = RightAlign | AutoSize}},
+        {.text = "lblTime", .font = Arial1125B, .colour = TimeBlue, .flags = RightAlign | AutoSize}},
 };
 
 // Containers before their contents.
@@ -303,15 +304,20 @@ struct Section {
     std::span<const ControlRow> rows;
 };
 constexpr Section sections[] = {
-    {nullptr, onForm}, {"fraFM", onFraFM}, {"fraSO", onFraSO}, {"fraWeir", onFraWeir}, {"fraWeirTrap", onFraWeirTrap},
-    {"fraWRec", onFraWRec}, {"fraWeirV", onFraWeirV}, {"fraKs", onFraKs}, {"fraInput", onFraInput},
-    {"fraOutput", onFraOutput}, {"picButtons", onPicButtons},
+    {nullptr, onForm},
+    {"fraFM", onFraFM},
+    {"fraSO", onFraSO},
+    {"fraWeir", onFraWeir},
+    {"fraWeirTrap", onFraWeirTrap},
+    {"fraWRec", onFraWRec},
+    {"fraWeirV", onFraWeirV},
+    {"fraKs", onFraKs},
+    {"fraInput", onFraInput},
+    {"fraOutput", onFraOutput},
+    {"picButtons", onPicButtons},
 };
 
-bool isWindowless(ControlKind kind)
-{
-    return kind == K::Label || kind == K::Image || kind == K::Shape;
-}
+bool isWindowless(ControlKind kind) { return kind == K::Label || kind == K::Image || kind == K::Shape; }
 
 QColor textColour(const ControlRow &row, const QPalette &system)
 {
@@ -384,8 +390,10 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
         static const QCursor pointer(QPixmap(":/cursor.png"), 12, 1);
         button->setCursor(pointer);
     }
-    if (props.tab < 0) w->setFocusPolicy(Qt::NoFocus);
-    else w->setProperty(TabIndexProperty, props.tab);
+    if (props.tab < 0)
+        w->setFocusPolicy(Qt::NoFocus);
+    else
+        w->setProperty(TabIndexProperty, props.tab);
 }
 
 } // namespace
@@ -407,8 +415,7 @@ void applyFormLook(QWidget *form, const QPalette &system)
 }
 
 // Creates a section's controls in its container, each named and placed.
-void createSection(const Section &section, QWidget *parent, const QPalette &system,
-                   QHash<QString, QWidget *> &controls)
+void createSection(const Section &section, QWidget *parent, const QPalette &system, QHash<QString, QWidget *> &controls)
 {
     for (const ControlRow &row : section.rows) {
         QWidget *w = create(row, parent);
@@ -438,8 +445,8 @@ void applyTabOrder(const QHash<QString, QWidget *> &controls)
             if (row.props.tab >= 0) tabbing.append(&row);
     std::sort(tabbing.begin(), tabbing.end(), [](auto a, auto b) { return a->props.tab < b->props.tab; });
     for (qsizetype i = 1; i < tabbing.size(); ++i)
-        QWidget::setTabOrder(controls.value(QLatin1String(tabbing[i - 1]->name)),
-                             controls.value(QLatin1String(tabbing[i]->name)));
+        QWidget::setTabOrder(
+            controls.value(QLatin1String(tabbing[i - 1]->name)), controls.value(QLatin1String(tabbing[i]->name)));
 }
 
 } // namespace

@@ -99,18 +99,14 @@ public:
 
     // Controls the logic touches, bound by the table in frmQvOpen.cpp (all others
     // are found by their names).
-    Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec,
-           *fraWeirTrap, *fraWeirV;
-    TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight,
-             *txtRecWidth, *txtTrHeight, *txtTrAn, *txtTrWidth, *txtVHeight,
-             *txtVAn;
+    Frame *fraInput, *fraOutput, *fraKs, *fraFM, *fraSO, *fraWeir, *fraWRec, *fraWeirTrap, *fraWeirV;
+    TextBox *txtQT, *txtLOP, *txtDOP, *txtSOH, *txtSODia, *txtRecHeight, *txtRecWidth, *txtTrHeight, *txtTrAn,
+        *txtTrWidth, *txtVHeight, *txtVAn;
     ComboBox *comE1, *comROE;
-    Label *lblPipeV, *lblPipeHL, *lblCumec, *lblLiter, *lblRecCumec, *lblRecLiter,
-           *lblTCumec, *lblTLiter, *lblVCumec, *lblVLiter, *lblTime, *Label4;
-    AniPushButton *cmdDWAB1, *cmdDWAB2, *cmdDrop7, *cmdSOSE, *cmdSOBRU, *cmdSOBRF,
-                   *cmdSOR, *cmdWRec, *cmdWeirTrap, *cmdWeirV, *cmdCon, *cmdCon1,
-                   *cmdCon2, *AniPushButton1, *AniPushButton2, *AniPushButton3,
-                   *AniPushButton4;
+    Label *lblPipeV, *lblPipeHL, *lblCumec, *lblLiter, *lblRecCumec, *lblRecLiter, *lblTCumec, *lblTLiter, *lblVCumec,
+        *lblVLiter, *lblTime, *Label4;
+    AniPushButton *cmdDWAB1, *cmdDWAB2, *cmdDrop7, *cmdSOSE, *cmdSOBRU, *cmdSOBRF, *cmdSOR, *cmdWRec, *cmdWeirTrap,
+        *cmdWeirV, *cmdCon, *cmdCon1, *cmdCon2, *AniPushButton1, *AniPushButton2, *AniPushButton3, *AniPushButton4;
     PictureBox *picButtons;
     ImageBox *imgLogo;
 

@@ -2,7 +2,6 @@
 // which also empty the notch they show. Each sets the flags absolutely; the
 // current page is nothing but the set of visible frames.
 #include "form/frmQvOpen.h"
-
 #include "toolkit/controls.h"
 
 void frmQvOpen::cmdDWAB2_Click()
@@ -18,10 +17,7 @@ void frmQvOpen::cmdDWAB1_Click()
     fraFM->setVisible(true);
 }
 
-void frmQvOpen::cmdDrop7_Click()
-{
-    End();
-}
+void frmQvOpen::cmdDrop7_Click() { End(); }
 
 void frmQvOpen::AniPushButton1_Click()
 {
@@ -38,10 +34,7 @@ void frmQvOpen::AniPushButton3_Click()
     fraWeir->setVisible(true);
 }
 
-void frmQvOpen::AniPushButton4_Click()
-{
-    fraSO->setVisible(false);
-}
+void frmQvOpen::AniPushButton4_Click() { fraSO->setVisible(false); }
 
 void frmQvOpen::AniPushButton2_Click()
 {
@@ -49,22 +42,15 @@ void frmQvOpen::AniPushButton2_Click()
     fraSO->setVisible(false);
 }
 
-void frmQvOpen::imgLogo_MouseMove()
-{
-    Label4->setVisible(true);
-}
+void frmQvOpen::imgLogo_MouseMove() { Label4->setVisible(true); }
 
-void frmQvOpen::picButtons_MouseMove()
-{
-    Label4->setVisible(false);
-}
+void frmQvOpen::picButtons_MouseMove() { Label4->setVisible(false); }
 
 // The notch selector family: show one notch frame and hide the other two (in the
 // order given), empty its boxes and results (each emptied box raises its Change,
 // which stops at the empty-text guard), and put the cursor in its head box.
 static void showNotchPage(std::initializer_list<std::pair<Frame *, bool>> frames,
-                          std::initializer_list<TextBox *> boxes,
-                          std::initializer_list<Label *> results, TextBox *head)
+    std::initializer_list<TextBox *> boxes, std::initializer_list<Label *> results, TextBox *head)
 {
     for (auto [frame, shown] : frames) frame->setVisible(shown);
     for (TextBox *box : boxes) box->setText(QString());
@@ -74,19 +60,19 @@ static void showNotchPage(std::initializer_list<std::pair<Frame *, bool>> frames
 
 void frmQvOpen::cmdWRec_Click()
 {
-    showNotchPage({{fraWRec, true}, {fraWeirV, false}, {fraWeirTrap, false}},
-                  {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, txtRecHeight);
+    showNotchPage({{fraWRec, true}, {fraWeirV, false}, {fraWeirTrap, false}}, {txtRecHeight, txtRecWidth},
+        {lblRecCumec, lblRecLiter}, txtRecHeight);
     RecContraction = Contraction::Suppressed;
 }
 
 void frmQvOpen::cmdWeirTrap_Click()
 {
-    showNotchPage({{fraWRec, false}, {fraWeirV, false}, {fraWeirTrap, true}},
-                  {txtTrHeight, txtTrAn, txtTrWidth}, {lblTCumec, lblTLiter}, txtTrHeight);
+    showNotchPage({{fraWRec, false}, {fraWeirV, false}, {fraWeirTrap, true}}, {txtTrHeight, txtTrAn, txtTrWidth},
+        {lblTCumec, lblTLiter}, txtTrHeight);
 }
 
 void frmQvOpen::cmdWeirV_Click()
 {
-    showNotchPage({{fraWRec, false}, {fraWeirTrap, false}, {fraWeirV, true}},
-                  {txtVHeight, txtVAn}, {lblVCumec, lblVLiter}, txtVHeight);
+    showNotchPage({{fraWRec, false}, {fraWeirTrap, false}, {fraWeirV, true}}, {txtVHeight, txtVAn},
+        {lblVCumec, lblVLiter}, txtVHeight);
 }

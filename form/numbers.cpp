@@ -44,13 +44,12 @@ double wholeNumber(std::string_view hexDigits)
 {
     if (hexDigits.empty()) return 0.0;
     double v = 0.0;
-    auto r = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), v,
-                             std::chars_format::hex);
+    auto r = std::from_chars(hexDigits.data(), hexDigits.data() + hexDigits.size(), v, std::chars_format::hex);
     if (r.ec == std::errc::result_out_of_range) return std::numeric_limits<double>::infinity();
     return v;
 }
 
-double prefixedWholeNumber(const std::string& s)
+double prefixedWholeNumber(const std::string &s)
 {
     const char kind = s[1];
     std::size_t end = 2;
@@ -81,9 +80,15 @@ bool overflows(std::string_view mantissa, std::string_view exponent)
     long long position = 0; // digits before the point, counted from the first non-zero
     bool seenPoint = false, seenSignificant = false;
     for (char c : mantissa) {
-        if (c == '.') { seenPoint = true; continue; }
+        if (c == '.') {
+            seenPoint = true;
+            continue;
+        }
         if (!seenSignificant) {
-            if (c == '0') { if (seenPoint) --position; continue; }
+            if (c == '0') {
+                if (seenPoint) --position;
+                continue;
+            }
             seenSignificant = true;
             if (seenPoint) break;
         }
@@ -95,7 +100,7 @@ bool overflows(std::string_view mantissa, std::string_view exponent)
 
 // Where the exponent after the mantissa ending at `i` lies, sign included and
 // "E" left out; an empty span at `i` when there is no exponent with a digit.
-std::pair<std::size_t, std::size_t> exponentAt(const std::string& s, std::size_t i)
+std::pair<std::size_t, std::size_t> exponentAt(const std::string &s, std::size_t i)
 {
     if (i >= s.size() || (s[i] != 'E' && s[i] != 'e')) return {i, i};
     std::size_t j = i + 1;
@@ -106,7 +111,7 @@ std::pair<std::size_t, std::size_t> exponentAt(const std::string& s, std::size_t
     return {i, i};
 }
 
-double decimalNumber(const std::string& s)
+double decimalNumber(const std::string &s)
 {
     std::size_t i = 0;
     bool negative = false;
@@ -116,10 +121,16 @@ double decimalNumber(const std::string& s)
     }
     const std::size_t mantissaStart = i;
     std::size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
     if (i < s.size() && s[i] == '.') {
         ++i;
-        while (i < s.size() && isDigit(s[i])) { ++i; ++digits; }
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
     }
     if (digits == 0) return 0.0;
     const std::size_t mantissaEnd = i;
@@ -128,12 +139,11 @@ double decimalNumber(const std::string& s)
     const std::size_t end = exponentEnd > exponentStart ? exponentEnd : mantissaEnd;
 
     double v = 0.0;
-    auto r = std::from_chars(s.data() + mantissaStart, s.data() + end, v,
-                             std::chars_format::general);
+    auto r = std::from_chars(s.data() + mantissaStart, s.data() + end, v, std::chars_format::general);
     if (r.ec == std::errc::result_out_of_range) {
         std::string_view all(s);
         v = overflows(all.substr(mantissaStart, mantissaEnd - mantissaStart),
-                      all.substr(exponentStart, exponentEnd - exponentStart))
+                all.substr(exponentStart, exponentEnd - exponentStart))
             ? std::numeric_limits<double>::infinity()
             : 0.0;
     }
@@ -144,7 +154,7 @@ double decimalNumber(const std::string& s)
 // them), from the 15 significant digits d.dddd...e`exponent`. The digits are kept
 // down to the last shown decimal and rounded half away from zero on the digit
 // after them (the 15-digit text is exact, so ">= 5" is the rule).
-std::string scaledDigits(const std::string& digits, int exponent, int decimals)
+std::string scaledDigits(const std::string &digits, int exponent, int decimals)
 {
     const int keep = exponent + 1 + decimals;
     std::string scaled;
@@ -157,13 +167,14 @@ std::string scaledDigits(const std::string& digits, int exponent, int decimals)
         if (digits[std::size_t(keep)] >= '5') {
             int k = int(scaled.size()) - 1;
             while (k >= 0 && scaled[std::size_t(k)] == '9') scaled[std::size_t(k--)] = '0';
-            if (k >= 0) ++scaled[std::size_t(k)];
-            else scaled.insert(scaled.begin(), '1');
+            if (k >= 0)
+                ++scaled[std::size_t(k)];
+            else
+                scaled.insert(scaled.begin(), '1');
         }
         if (scaled.empty()) scaled.push_back('0');
     }
-    if (scaled.size() < std::size_t(decimals) + 1)
-        scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');
+    if (scaled.size() < std::size_t(decimals) + 1) scaled.insert(0, std::size_t(decimals) + 1 - scaled.size(), '0');
 
     return scaled;
 }

@@ -1,10 +1,9 @@
 // Small orifices: discharge for the chosen kind at every edit and every kind press.
 #include "form/frmQvOpen.h"
-
-#include "toolkit/AniPushButton.h"
-#include "toolkit/controls.h"
 #include "form/guards.h"
 #include "form/numbers.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::CalcSO()
 {
@@ -24,9 +23,25 @@ void frmQvOpen::CalcSO()
     for (auto [button, kind] : kinds) button->markChosen(kind == SOKind);
 }
 
-void frmQvOpen::cmdSOSE_Click() { SOKind = OrificeKind::SharpEdged; CalcSO(); }
-void frmQvOpen::cmdSOR_Click() { SOKind = OrificeKind::Rounded; CalcSO(); }
-void frmQvOpen::cmdSOBRF_Click() { SOKind = OrificeKind::BordaRunningFree; CalcSO(); }
-void frmQvOpen::cmdSOBRU_Click() { SOKind = OrificeKind::BordaRunningFull; CalcSO(); }
+void frmQvOpen::cmdSOSE_Click()
+{
+    SOKind = OrificeKind::SharpEdged;
+    CalcSO();
+}
+void frmQvOpen::cmdSOR_Click()
+{
+    SOKind = OrificeKind::Rounded;
+    CalcSO();
+}
+void frmQvOpen::cmdSOBRF_Click()
+{
+    SOKind = OrificeKind::BordaRunningFree;
+    CalcSO();
+}
+void frmQvOpen::cmdSOBRU_Click()
+{
+    SOKind = OrificeKind::BordaRunningFull;
+    CalcSO();
+}
 void frmQvOpen::txtSODia_Change() { CalcSO(); }
 void frmQvOpen::txtSOH_Change() { CalcSO(); }

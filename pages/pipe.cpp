@@ -13,10 +13,7 @@ constexpr double pi = 3.14159;
 constexpr double nu = 0.000001; // kinematic viscosity of water, m²/s
 } // namespace
 
-double Log10(double x)
-{
-    return std::log(x) / std::log(10.0);
-}
+double Log10(double x) { return std::log(x) / std::log(10.0); }
 
 std::optional<double> F(double ED, double RE)
 {
@@ -33,8 +30,7 @@ std::optional<double> F(double ED, double RE)
     return std::nullopt;
 }
 
-std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
-                                   double roughnessMm)
+std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter, double roughnessMm)
 {
     const double D = diameter;
     const double L = length;

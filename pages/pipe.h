@@ -28,8 +28,7 @@ struct PipeResult {
 
 // Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
 // Empty unless every value on the way is finite (allFinite).
-std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter,
-                                   double roughnessMm);
+std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diameter, double roughnessMm);
 
 // What the Reynolds number means for the figures shown, for the result labels'
 // tooltip and description: "Reynolds number 1 200: laminar flow; ...". Laminar

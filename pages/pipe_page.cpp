@@ -1,12 +1,11 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
-#include "form/frmQvOpen.h"
-
 #include "form/accessibility.h"
-#include "toolkit/controls.h"
+#include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/pipe.h"
+#include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
 
 #include <charconv>

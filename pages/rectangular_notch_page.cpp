@@ -1,10 +1,9 @@
 // Rectangular notch under three end-contraction conditions.
 #include "form/frmQvOpen.h"
-
-#include "toolkit/AniPushButton.h"
-#include "toolkit/controls.h"
 #include "form/guards.h"
 #include "form/numbers.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::CalcRec()
 {
@@ -32,8 +31,20 @@ void frmQvOpen::CalcRec()
     for (auto [button, condition] : conditions) button->setForeColor(condition == RecContraction ? vbBlue : vbBlack);
 }
 
-void frmQvOpen::cmdCon_Click() { RecContraction = Contraction::Suppressed; CalcRec(); }
-void frmQvOpen::cmdCon1_Click() { RecContraction = Contraction::OneSide; CalcRec(); }
-void frmQvOpen::cmdCon2_Click() { RecContraction = Contraction::Full; CalcRec(); }
+void frmQvOpen::cmdCon_Click()
+{
+    RecContraction = Contraction::Suppressed;
+    CalcRec();
+}
+void frmQvOpen::cmdCon1_Click()
+{
+    RecContraction = Contraction::OneSide;
+    CalcRec();
+}
+void frmQvOpen::cmdCon2_Click()
+{
+    RecContraction = Contraction::Full;
+    CalcRec();
+}
 void frmQvOpen::txtRecHeight_Change() { CalcRec(); }
 void frmQvOpen::txtRecWidth_Change() { CalcRec(); }

@@ -1,10 +1,9 @@
 // Trapezoidal notch: discharge from head, crest width and side angle.
 #include "form/frmQvOpen.h"
-
-#include "toolkit/controls.h"
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/trapezoidal_notch.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::CalcTrap()
 {

@@ -1,10 +1,9 @@
 // V-notch: discharge from included angle and head.
 #include "form/frmQvOpen.h"
-
-#include "toolkit/controls.h"
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/v_notch.h"
+#include "toolkit/controls.h"
 
 void frmQvOpen::CalcV()
 {

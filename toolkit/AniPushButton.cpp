@@ -1,24 +1,21 @@
 #include "toolkit/AniPushButton.h"
 
 #include <QAccessibleWidget>
-#include <QPainter>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QShortcutEvent>
 
 namespace {
 
 // 0x00BBGGRR to a colour.
-QColor colorFromBgr(quint32 bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
+QColor colorFromBgr(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)); }
 
 // What a screen reader is told of a button: its caption, that it can be pressed
 // (with its access key), and the two marks the pages set: the state flag as
 // checked, a blue caption as selected.
 class AccessibleButton : public QAccessibleWidget {
 public:
-    explicit AccessibleButton(AniPushButton *b) : QAccessibleWidget(b, QAccessible::Button) {}
+    explicit AccessibleButton(AniPushButton *b) : QAccessibleWidget(b, QAccessible::Button) { }
     AniPushButton *button() const { return static_cast<AniPushButton *>(widget()); }
 
     QString text(QAccessible::Text t) const override
@@ -37,8 +34,10 @@ public:
     QStringList actionNames() const override { return QStringList(pressAction()) << QAccessibleWidget::actionNames(); }
     void doAction(const QString &action) override
     {
-        if (action == pressAction()) button()->click();
-        else QAccessibleWidget::doAction(action);
+        if (action == pressAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(action);
     }
     QStringList keyBindingsForAction(const QString &action) const override
     {
@@ -57,8 +56,7 @@ QAccessibleInterface *accessibleButton(const QString &, QObject *object)
 
 void AniPushButton::installAccessibleFactory() { QAccessible::installFactory(accessibleButton); }
 
-AniPushButton::AniPushButton(const QString &caption, QWidget *parent)
-    : QAbstractButton(parent)
+AniPushButton::AniPushButton(const QString &caption, QWidget *parent) : QAbstractButton(parent)
 {
     setText(caption); // "&Close" also gives the Alt+C shortcut
     setFocusPolicy(Qt::StrongFocus);
@@ -79,10 +77,7 @@ void AniPushButton::setForeColor(quint32 bgr)
     }
 }
 
-QColor AniPushButton::captionColor() const
-{
-    return colorFromBgr(m_foreColor);
-}
+QColor AniPushButton::captionColor() const { return colorFromBgr(m_foreColor); }
 
 void AniPushButton::setValue(bool selected)
 {
@@ -194,8 +189,8 @@ namespace {
 QColor blend(const QColor &over, const QColor &under, double amount)
 {
     return QColor::fromRgbF(float(over.redF() * amount + under.redF() * (1 - amount)),
-                            float(over.greenF() * amount + under.greenF() * (1 - amount)),
-                            float(over.blueF() * amount + under.blueF() * (1 - amount)));
+        float(over.greenF() * amount + under.greenF() * (1 - amount)),
+        float(over.blueF() * amount + under.blueF() * (1 - amount)));
 }
 
 } // namespace
@@ -212,13 +207,13 @@ AniPushButton::Placement AniPushButton::placement() const
 
     const QSize ps(20, 20);
     const QFontMetrics fm = fontMetrics();
-    const QRect wrapped = fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX),
-                                          Qt::TextWordWrap | Qt::TextShowMnemonic, text());
+    const QRect wrapped =
+        fm.boundingRect(QRect(0, 0, content.width(), QWIDGETSIZE_MAX), Qt::TextWordWrap | Qt::TextShowMnemonic, text());
     const int stackedHeight = ps.height() + 1 + wrapped.height();
     const bool fitsBeside = fm.size(Qt::TextShowMnemonic, text()).width() <= content.width() - ps.width() - 4;
     const bool tall = content.height() >= ps.height() + 1 + 2 * fm.lineSpacing();
-    const bool stacked = (!fitsBeside || tall) && wrapped.width() <= content.width()
-        && stackedHeight <= content.height();
+    const bool stacked =
+        (!fitsBeside || tall) && wrapped.width() <= content.width() && stackedHeight <= content.height();
     QRect picture;
     if (stacked) {
         // On a tall button a one-line caption leaves the picture where a
@@ -270,9 +265,12 @@ void AniPushButton::paintFace(QPainter &p, const QRect &body) const
     const bool hovered = underMouse() && isEnabled();
 
     QColor face = background;
-    if (pressed) face = blend(accent, background, 0.28);
-    else if (m_value) face = blend(accent, background, 0.16);
-    else if (hovered) face = blend(accent, background, 0.07);
+    if (pressed)
+        face = blend(accent, background, 0.28);
+    else if (m_value)
+        face = blend(accent, background, 0.16);
+    else if (hovered)
+        face = blend(accent, background, 0.07);
     p.fillRect(body, face);
     p.setPen(blend(pal.color(QPalette::Shadow), background, 0.25));
     p.drawLine(body.bottomLeft() + QPoint(1, 1), body.bottomRight() + QPoint(1, 1));

@@ -3,11 +3,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
-#include <QWheelEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #ifndef QUORVEL_DRAWINGS_AS_PNG
 #include <QSvgRenderer>
 #endif
@@ -16,8 +16,9 @@ QPalette designPalette()
 {
     // Qt's own light colours (Fusion), as the program shows them on a desktop
     // without a theme of its own.
-    QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)), QColor(QRgb(0xb8b8b8)),
-               QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)), QColor(QRgb(0xefefef)));
+    QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)),
+        QColor(QRgb(0xb8b8b8)), QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)),
+        QColor(QRgb(0xefefef)));
     p.setColor(QPalette::Midlight, QColor(QRgb(0xcacaca)));
     p.setColor(QPalette::Shadow, QColor(QRgb(0x767676)));
     p.setColor(QPalette::Highlight, QColor(QRgb(0x308cc6)));
@@ -49,10 +50,7 @@ bool typeKeypadDecimal(QLineEdit *box, QKeyEvent *event)
     return true;
 }
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
-{
-    setMaxLength(MaxInputLength);
-}
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent) { setMaxLength(MaxInputLength); }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
@@ -86,10 +84,9 @@ void Label::fitToCaption()
     // Measured the way the caption is drawn, so that no pixel of it is cut off.
     const QFontMetrics fm = fontMetrics();
     const int width = wordWrap() ? before.width() : QWIDGETSIZE_MAX;
-    const QRect need = fm.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX),
-                                       wordWrap() ? Qt::TextWordWrap : 0, text());
+    const QRect need = fm.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), wordWrap() ? Qt::TextWordWrap : 0, text());
     QSize size(wordWrap() ? before.width() : qMax(need.width(), fm.horizontalAdvance(text()) + 1),
-               qMax(need.height(), fm.height()));
+        qMax(need.height(), fm.height()));
     size += QSize(2 * margin(), 2 * margin());
     QRect after(before.topLeft(), size);
     if (alignment() & Qt::AlignRight) after.moveRight(before.right());
@@ -122,7 +119,7 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr); // the inline completer would turn "1." into "1.5"
+    setCompleter(nullptr);           // the inline completer would turn "1." into "1.5"
     setFocusPolicy(Qt::StrongFocus); // not Qt's WheelFocus
     lineEdit()->setMaxLength(MaxInputLength);
 }
@@ -135,8 +132,10 @@ void ComboBox::keyPressEvent(QKeyEvent *event)
 
 void ComboBox::wheelEvent(QWheelEvent *event)
 {
-    if (hasFocus()) QComboBox::wheelEvent(event);
-    else event->ignore();
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 void ComboBox::appendKeepingText(const QString &item)
@@ -190,8 +189,10 @@ QWidget *firstTabStop(const QWidget *frame)
 void Frame::setVisible(bool visible)
 {
     m_visible = visible;
-    if (QWidget *container = parentWidget()) restack(container);
-    else QWidget::setVisible(visible);
+    if (QWidget *container = parentWidget())
+        restack(container);
+    else
+        QWidget::setVisible(visible);
 }
 
 // Works out from the top of the stacking order down which controls of the
@@ -205,7 +206,10 @@ bool Frame::showsUnder(QWidget *w, const QList<Frame *> &above, Frame *&cover)
 {
     cover = nullptr;
     for (Frame *f : above)
-        if (f->geometry().contains(w->geometry())) { cover = f; break; }
+        if (f->geometry().contains(w->geometry())) {
+            cover = f;
+            break;
+        }
     if (auto *frame = qobject_cast<Frame *>(w)) return frame->m_visible && !cover;
     if (cover && !w->isHidden()) {
         w->setProperty(CoveredProperty, true);
@@ -243,8 +247,8 @@ void Frame::handFocusOver(const QList<Change> &changes, QWidget *container)
     for (const Change &c : changes) {
         if (c.show || !focus || (c.widget != focus && !c.widget->isAncestorOf(focus))) continue;
         QWidget *heir = c.cover ? firstTabStop(c.cover) : nullptr;
-        if (auto *frame = qobject_cast<Frame *>(c.widget); !heir && frame && frame->m_focusHeir
-            && frame->m_focusHeir->isVisible())
+        if (auto *frame = qobject_cast<Frame *>(c.widget);
+            !heir && frame && frame->m_focusHeir && frame->m_focusHeir->isVisible())
             heir = frame->m_focusHeir;
         (heir ? heir : container)->setFocus(Qt::OtherFocusReason);
         return;
@@ -284,10 +288,7 @@ void Frame::paintEvent(QPaintEvent *)
     p.drawText(text, Qt::AlignCenter | Qt::TextShowMnemonic, m_caption);
 }
 
-Shape::Shape(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+Shape::Shape(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void Shape::paintEvent(QPaintEvent *)
 {

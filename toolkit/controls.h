@@ -163,7 +163,6 @@ private:
     QImage m_drawing; // a drawing rendered at build time, where Qt reads no SVG
     QPixmap m_pixmap;
     QPixmap m_rendered; // the drawing at the current size
-
 };
 
 // Picture box used as the button strip: reports mouse moves over its bare surface.

@@ -6,10 +6,8 @@
 void setScreenMousePointer(MousePointer pointer)
 {
     if (pointer == vbHourglass) {
-        if (!QGuiApplication::overrideCursor())
-            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        if (!QGuiApplication::overrideCursor()) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         return;
     }
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
+    while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
 }

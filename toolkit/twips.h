@@ -5,10 +5,7 @@
 #include <QRect>
 #include <QtMath>
 
-inline int twipsToPixels(int twips)
-{
-    return qRound(twips / 15.0);
-}
+inline int twipsToPixels(int twips) { return qRound(twips / 15.0); }
 
 struct TwipsRect {
     int left, top, width, height;
@@ -21,7 +18,4 @@ inline QRect twipsToPixels(const TwipsRect &r)
 
 // Point sizes of the design are for 96 dpi; fonts are set in pixels so that text
 // keeps its size relative to the fixed layout whatever the screen reports.
-inline int pointsToPixels(double points)
-{
-    return qRound(points * 96.0 / 72.0);
-}
+inline int pointsToPixels(double points) { return qRound(points * 96.0 / 72.0); }
