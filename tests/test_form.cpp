@@ -101,7 +101,6 @@ const Page TrapPage{Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHei
 const Page VPage{Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.2"}}, {"lblVCumec", "lblVLiter"}};
 using BoxCases = Cases<QString(const Page *, QString, QString)>;
 using NoteCases = Cases<QString(Steps)>;
-using PageCases = Cases<Expect(Steps)>;
 
 } // namespace
 
