@@ -12,11 +12,15 @@
 
 template <typename Signature> struct Cases;
 template <typename R, typename... A> struct Cases<R(A...)> {
-    static void rows(std::initializer_list<std::tuple<const char *, A..., R>> rows)
+    static void columns()
     {
         QTest::addColumn<std::tuple<A...>>("arguments");
         QTest::addColumn<R>("expected");
-        auto add = [](const char *tag, const A &...a, const R &e) { QTest::newRow(tag) << std::tuple(a...) << e; };
+    }
+    static void add(const char *tag, const A &...a, const R &e) { QTest::newRow(tag) << std::tuple(a...) << e; }
+    static void rows(std::initializer_list<std::tuple<const char *, A..., R>> rows)
+    {
+        columns();
         for (const auto &row : rows) std::apply(add, row);
     }
     // The running row's arguments and expected result.

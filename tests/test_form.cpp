@@ -240,34 +240,24 @@ private slots:
     void oneBoxChanged_data()
     {
         const Page *P = &PipePage, *O = &OrificePage, *R = &RecPage, *T = &TrapPage, *V = &VPage;
-        BoxCases::rows({
-            {"pipe flow", P, "txtQT", "-10", "-1.27  m/s|2.44  m"},
-            {"pipe length", P, "txtLOP", "200", "1.27  m/s|5.14  m"},
-            {"pipe diameter", P, "txtDOP", "0.05", "5.09  m/s|100.71  m"},
-            {"pipe roughness", P, "comE1", "1", "1.27  m/s|3.17  m"},
-            {"pipe flow 0", P, "txtQT", "0", "1.27  m/s|2.57  m"},
-            {"pipe length 0", P, "txtLOP", "0", "1.27  m/s|2.57  m"},
-            {"pipe diameter 0", P, "txtDOP", "0", "1.27  m/s|2.57  m"},
-            {"pipe roughness 0", P, "comE1", "0", "1.27  m/s|2.57  m"},
-            {"orifice diameter", O, "txtSODia", "0.05", "0.008|7.63"},
-            {"orifice head", O, "txtSOH", "0.5", "0.015|15.25"},
-            {"orifice diameter 0.0009", O, "txtSODia", "0.0009", "0.031|30.51"},
-            {"orifice head 0.0009", O, "txtSOH", "0.0009", "0.031|30.51"},
-            {"rectangular head", R, "txtRecHeight", "0.1", "0.058|58.00"},
-            {"rectangular width", R, "txtRecWidth", "0.5", "0.082|82.00"},
-            {"rectangular head empty", R, "txtRecHeight", "", "0.165|165.00"},
-            {"rectangular width empty", R, "txtRecWidth", "", "0.165|165.00"},
-            {"trapezoidal angle", T, "txtTrAn", "-14", "0.076|76.00"},
-            {"trapezoidal head", T, "txtTrHeight", "0.3", "0.169|169.00"},
-            {"trapezoidal width", T, "txtTrWidth", "0", "0.007|7.00"},
-            {"trapezoidal angle empty", T, "txtTrAn", "", "0.089|89.00"},
-            {"trapezoidal head empty", T, "txtTrHeight", "", "0.089|89.00"},
-            {"trapezoidal width empty", T, "txtTrWidth", "", "0.089|89.00"},
-            {"V-notch angle", V, "txtVAn", "-90", "-0.026|-26.00"},
-            {"V-notch head", V, "txtVHeight", "0.3", "0.072|72.00"},
-            {"V-notch angle empty", V, "txtVAn", "", "0.026|26.00"},
-            {"V-notch head empty", V, "txtVHeight", "", "0.026|26.00"},
-        });
+        const std::tuple<const Page *, const char *, const char *, const char *> rows[] = {
+            {P, "txtQT", "-10", "-1.27  m/s|2.44  m"}, {P, "txtLOP", "200", "1.27  m/s|5.14  m"},
+            {P, "txtDOP", "0.05", "5.09  m/s|100.71  m"}, {P, "comE1", "1", "1.27  m/s|3.17  m"},
+            {P, "txtQT", "0", "1.27  m/s|2.57  m"}, {P, "txtLOP", "0", "1.27  m/s|2.57  m"},
+            {P, "txtDOP", "0", "1.27  m/s|2.57  m"}, {P, "comE1", "0", "1.27  m/s|2.57  m"},
+            {O, "txtSODia", "0.05", "0.008|7.63"}, {O, "txtSOH", "0.5", "0.015|15.25"},
+            {O, "txtSODia", "0.0009", "0.031|30.51"}, {O, "txtSOH", "0.0009", "0.031|30.51"},
+            {R, "txtRecHeight", "0.1", "0.058|58.00"}, {R, "txtRecWidth", "0.5", "0.082|82.00"},
+            {R, "txtRecHeight", "", "0.165|165.00"}, {R, "txtRecWidth", "", "0.165|165.00"},
+            {T, "txtTrAn", "-14", "0.076|76.00"}, {T, "txtTrHeight", "0.3", "0.169|169.00"},
+            {T, "txtTrWidth", "0", "0.007|7.00"}, {T, "txtTrAn", "", "0.089|89.00"},
+            {T, "txtTrHeight", "", "0.089|89.00"}, {T, "txtTrWidth", "", "0.089|89.00"},
+            {V, "txtVAn", "-90", "-0.026|-26.00"}, {V, "txtVHeight", "0.3", "0.072|72.00"},
+            {V, "txtVAn", "", "0.026|26.00"}, {V, "txtVHeight", "", "0.026|26.00"},
+        };
+        BoxCases::columns();
+        for (const auto &[page, box, typed, shown] : rows) // "txtVAn -90", "txtVAn empty"
+            BoxCases::add(qPrintable(QString(box) + u' ' + (*typed ? typed : "empty")), page, box, typed, shown);
     }
     void oneBoxChanged()
     {
