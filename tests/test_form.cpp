@@ -122,21 +122,22 @@ class FormTest : public QObject {
         for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
         return items.join(u' ');
     }
-    QString frames()
+    // The names that `name` gives the form's controls of kind T, sorted, where it gives one.
+    template <typename T> QString listed(QString (*name)(T *))
     {
-        QStringList shown;
-        for (Frame *f : form->findChildren<Frame *>())
-            if (!f->isHidden()) shown << f->objectName();
-        shown.sort(Qt::CaseInsensitive);
-        return shown.join(u' ');
+        QStringList names;
+        for (T *c : form->findChildren<T *>())
+            if (const QString n = name(c); !n.isEmpty()) names << n;
+        names.sort(Qt::CaseInsensitive);
+        return names.join(u' ');
     }
+    QString frames() { return listed<Frame>([](Frame *f) { return f->isHidden() ? QString() : f->objectName(); }); }
     QString marks()
     {
-        QStringList marked;
-        for (AniPushButton *b : form->findChildren<AniPushButton *>())
-            if (b->foreColor() == 0xFF0000 || b->value())
-                marked << b->objectName() + u':' + (b->foreColor() == 0xFF0000 ? "B" : "") + (b->value() ? "F" : "");
-        return marked.join(u' ');
+        return listed<AniPushButton>([](AniPushButton *b) {
+            const bool blue = b->foreColor() == 0xFF0000;
+            return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "") : QString();
+        });
     }
 
     void run(const Steps &steps)
