@@ -19,7 +19,10 @@
 namespace {
 QString text(const std::string &s) { return QString::fromStdString(s); }
 QString shown(const std::optional<FlowCaptions> &p) { return p ? text(p->cumec + "|" + p->liter) : "-"; }
-QString shown(const std::optional<double> &q) { return q ? shown(readBackPair(*q)) : "-"; }
+QString shown(const std::optional<double> &q, bool direct = false)
+{
+    return q ? shown(direct ? directPair(*q) : readBackPair(*q)) : "-";
+}
 const double Inf = std::numeric_limits<double>::infinity();
 const QString Zeros294(294, u'0');
 using Texts = std::pair<QString, QString>;
@@ -39,11 +42,7 @@ QString pipeFigures(double q, double l, double d, double ks)
 // What a flow page shows for its three inputs, "-" for nothing.
 using Page = QString (*)(double, double, double);
 QString flow(Page page, double a, double b, double c) { return page(a, b, c); }
-QString orifice(double d, double h, double kind)
-{
-    const auto q = orificeFlow(d, h, OrificeKind(kind));
-    return q ? shown(directPair(*q)) : "-";
-}
+QString orifice(double d, double h, double kind) { return shown(orificeFlow(d, h, OrificeKind(kind)), true); }
 QString rectangular(double h, double width, double condition)
 {
     const RectangularResult r = rectangularFlow(h, width, Contraction(condition));
