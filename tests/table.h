@@ -36,6 +36,7 @@ template <typename R, typename... A> struct Cases<R(A...)> {
         const R got = std::apply(f, arguments());
         if constexpr (std::is_floating_point_v<R>)
             QCOMPARE(QString::number(got, 'g', 17), QString::number(expected(), 'g', 17));
-        else QCOMPARE(got, expected());
+        else
+            QCOMPARE(got, expected());
     }
 };

@@ -3,12 +3,12 @@
 // painted, the parent window, and every control where the design puts it. CTest
 // runs this at device pixel ratios 1 and 2. Figures are the design's worked cases
 // or their formulas worked through by hand.
-#include "toolkit/AniPushButton.h"
 #include "app/MDIQvl.h"
-#include "toolkit/controls.h"
-#include "form/frmQvOpen.h"
 #include "app/startup.h"
+#include "form/frmQvOpen.h"
 #include "table.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -57,13 +57,13 @@ const char *Catalogue =
     "1455 - @fraWeirV txtVHeight 1320 2400 735 375 F; txtVAn 3480 2160 735 375 F; Label3(6) 5280 360 735 375 "
     "14.25BU; lblVCumec 4680 840 1080 285 12B/R<; lblVLiter 4680 1200 780 285 12B/R<; Label3(7) 6000 840 855 375 "
     "12B; Label3(8) 6000 1200 855 375 12B; Image6 120 1440 5175 4335 -; Shape3 4560 240 2295 1455 -";
-const char *TabOrder = "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
-                       "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
-                       "cmdWeirTrap cmdWeirV AniPushButton2 cmdCon cmdCon2 cmdCon1 AniPushButton4 cmdSOSE cmdSOBRU "
-                       "cmdSOBRF cmdSOR";
+const char *TabOrder =
+    "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
+    "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
+    "cmdWeirTrap cmdWeirV AniPushButton2 cmdCon cmdCon2 cmdCon1 AniPushButton4 cmdSOSE cmdSOBRU "
+    "cmdSOBRF cmdSOR";
 const QHash<QChar, QColor> Colours{{u'r', QColor(128, 0, 0)}, {u'R', QColor(192, 0, 0)}, {u'k', Qt::black},
-                                   {u'n', QColor(0, 0, 128)}, {u't', QColor(29, 86, 120)}};
-
+    {u'n', QColor(0, 0, 128)}, {u't', QColor(29, 86, 120)}};
 
 // What a user does: clicks a shown control, puts a text in a box at once (Set)
 // or types it key by key over what was there (Type), presses a key such as
@@ -72,9 +72,9 @@ enum Act { Click, Set, Type, Key, Hover, Pick };
 struct Step {
     Act act;
     QString what, text;
-    Step(const char *control) : act(Click), what(control) {}
-    Step(const char *box, const char *text) : act(Set), what(box), text(text) {}
-    Step(Act act, const QString &what, const QString &text = {}) : act(act), what(what), text(text) {}
+    Step(const char *control) : act(Click), what(control) { }
+    Step(const char *box, const char *text) : act(Set), what(box), text(text) { }
+    Step(Act act, const QString &what, const QString &text = {}) : act(act), what(what), text(text) { }
 };
 using Steps = QList<Step>;
 const Steps Pipe{"cmdDWAB2", {"txtQT", "10"}, {"txtLOP", "100"}, {"txtDOP", "0.1"}, {"comE1", "0.5"}};
@@ -95,9 +95,10 @@ struct Page {
 };
 const Page PipePage{Pipe, {"lblPipeV", "lblPipeHL"}};
 const Page OrificePage{Orifice + Steps{{"txtSODia", "0.1"}, {"txtSOH", "2"}}, {"lblCumec", "lblLiter"}};
-const Page RecPage{Notches + Steps{"cmdWRec", {"txtRecHeight", "0.2"}, {"txtRecWidth", "1.0"}}, {"lblRecCumec", "lblRecLiter"}};
+const Page RecPage{
+    Notches + Steps{"cmdWRec", {"txtRecHeight", "0.2"}, {"txtRecWidth", "1.0"}}, {"lblRecCumec", "lblRecLiter"}};
 const Page TrapPage{Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "0.2"}, {"txtTrWidth", "0.5"}},
-                    {"lblTCumec", "lblTLiter"}};
+    {"lblTCumec", "lblTLiter"}};
 const Page VPage{Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.2"}}, {"lblVCumec", "lblVLiter"}};
 using BoxCases = Cases<QString(const Page *, QString, QString)>;
 using NoteCases = Cases<QString(Steps)>;
@@ -131,12 +132,16 @@ class FormTest : public QObject {
         names.sort(Qt::CaseInsensitive);
         return names.join(u' ');
     }
-    QString frames() { return listed<Frame>([](Frame *f) { return f->isHidden() ? QString() : f->objectName(); }); }
+    QString frames()
+    {
+        return listed<Frame>([](Frame *f) { return f->isHidden() ? QString() : f->objectName(); });
+    }
     QString marks()
     {
         return listed<AniPushButton>([](AniPushButton *b) {
             const bool blue = b->foreColor() == 0xFF0000;
-            return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "") : QString();
+            return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "")
+                                      : QString();
         });
     }
 
@@ -155,16 +160,20 @@ class FormTest : public QObject {
                 const QRect item = list->visualRect(list->model()->index(step.what.toInt(), 0));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
                 QTRY_VERIFY(!list->isVisible());
-            } else if (step.act == Hover) QTest::mouseMove(target, QPoint(2, 2));
+            } else if (step.act == Hover)
+                QTest::mouseMove(target, QPoint(2, 2));
             else {
                 QVERIFY2(target && target->isVisible(), qPrintable(step.what));
-                if (step.act == Click) QTest::mouseClick(target, Qt::LeftButton);
+                if (step.act == Click)
+                    QTest::mouseClick(target, Qt::LeftButton);
                 else if (step.act == Type) {
                     target->setFocus();
                     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
                     QTest::keyClicks(target, step.text);
-                } else if (auto *combo = qobject_cast<QComboBox *>(target)) combo->setEditText(step.text);
-                else static_cast<QLineEdit *>(target)->setText(step.text);
+                } else if (auto *combo = qobject_cast<QComboBox *>(target))
+                    combo->setEditText(step.text);
+                else
+                    static_cast<QLineEdit *>(target)->setText(step.text);
             }
         }
     }
@@ -193,7 +202,8 @@ private slots:
     void startsWithNothingOpen()
     {
         QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
-        QCOMPARE(frames() + u'|' + text("comE1") + u'|' + text("comROE") + u'|' + text("lblTime"), "|||04.12.2026 14:55");
+        QCOMPARE(
+            frames() + u'|' + text("comE1") + u'|' + text("comROE") + u'|' + text("lblTime"), "|||04.12.2026 14:55");
         QVERIFY(!form->comROE->isVisible() && !w("Label1(2)")->isVisible() && !form->Label4->isVisible());
         QCOMPARE(items(form->comE1), "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5");
         QStringList densities;
@@ -218,9 +228,9 @@ private slots:
             {"turbulent", Pipe, "Reynolds number 127 324: turbulent flow, where"},
             {"kept by the guard", Pipe + Steps{{"txtQT", "0"}}, "Reynolds number 127 324: turbulent flow, where"},
             {"transitional", {"cmdDWAB2", {"txtQT", "3"}, {"txtLOP", "100"}, {"txtDOP", "1"}, {"comE1", "0.5"}},
-             "Reynolds number 3 820: transitional flow"},
+                "Reynolds number 3 820: transitional flow"},
             {"laminar", {"cmdDWAB2", {"txtQT", "0.0006"}, {"txtLOP", "1"}, {"txtDOP", "0.002"}, {"comE1", "0.001"}},
-             "Reynolds number 382: laminar flow; the Colebrook"},
+                "Reynolds number 382: laminar flow; the Colebrook"},
         });
     }
     void pipeFiguresSayTheirReynoldsNumber()
@@ -229,8 +239,8 @@ private slots:
         for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
             QVERIFY2(figure->toolTip().startsWith(NoteCases::expected()), qPrintable(figure->toolTip()));
             QVERIFY2(figure->accessibleDescription().endsWith(u' ' + figure->toolTip() + u'.')
-                         && figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
-                     qPrintable(figure->accessibleDescription()));
+                    && figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
+                qPrintable(figure->accessibleDescription()));
         }
     }
 
@@ -242,19 +252,32 @@ private slots:
     {
         const Page *P = &PipePage, *O = &OrificePage, *R = &RecPage, *T = &TrapPage, *V = &VPage;
         const std::tuple<const Page *, const char *, const char *, const char *> rows[] = {
-            {P, "txtQT", "-10", "-1.27  m/s|2.44  m"}, {P, "txtLOP", "200", "1.27  m/s|5.14  m"},
-            {P, "txtDOP", "0.05", "5.09  m/s|100.71  m"}, {P, "comE1", "1", "1.27  m/s|3.17  m"},
-            {P, "txtQT", "0", "1.27  m/s|2.57  m"}, {P, "txtLOP", "0", "1.27  m/s|2.57  m"},
-            {P, "txtDOP", "0", "1.27  m/s|2.57  m"}, {P, "comE1", "0", "1.27  m/s|2.57  m"},
-            {O, "txtSODia", "0.05", "0.008|7.63"}, {O, "txtSOH", "0.5", "0.015|15.25"},
-            {O, "txtSODia", "0.0009", "0.031|30.51"}, {O, "txtSOH", "0.0009", "0.031|30.51"},
-            {R, "txtRecHeight", "0.1", "0.058|58.00"}, {R, "txtRecWidth", "0.5", "0.082|82.00"},
-            {R, "txtRecHeight", "", "0.165|165.00"}, {R, "txtRecWidth", "", "0.165|165.00"},
-            {T, "txtTrAn", "-14", "0.076|76.00"}, {T, "txtTrHeight", "0.3", "0.169|169.00"},
-            {T, "txtTrWidth", "0", "0.007|7.00"}, {T, "txtTrAn", "", "0.089|89.00"},
-            {T, "txtTrHeight", "", "0.089|89.00"}, {T, "txtTrWidth", "", "0.089|89.00"},
-            {V, "txtVAn", "-90", "-0.026|-26.00"}, {V, "txtVHeight", "0.3", "0.072|72.00"},
-            {V, "txtVAn", "", "0.026|26.00"}, {V, "txtVHeight", "", "0.026|26.00"},
+            {P, "txtQT", "-10", "-1.27  m/s|2.44  m"},
+            {P, "txtLOP", "200", "1.27  m/s|5.14  m"},
+            {P, "txtDOP", "0.05", "5.09  m/s|100.71  m"},
+            {P, "comE1", "1", "1.27  m/s|3.17  m"},
+            {P, "txtQT", "0", "1.27  m/s|2.57  m"},
+            {P, "txtLOP", "0", "1.27  m/s|2.57  m"},
+            {P, "txtDOP", "0", "1.27  m/s|2.57  m"},
+            {P, "comE1", "0", "1.27  m/s|2.57  m"},
+            {O, "txtSODia", "0.05", "0.008|7.63"},
+            {O, "txtSOH", "0.5", "0.015|15.25"},
+            {O, "txtSODia", "0.0009", "0.031|30.51"},
+            {O, "txtSOH", "0.0009", "0.031|30.51"},
+            {R, "txtRecHeight", "0.1", "0.058|58.00"},
+            {R, "txtRecWidth", "0.5", "0.082|82.00"},
+            {R, "txtRecHeight", "", "0.165|165.00"},
+            {R, "txtRecWidth", "", "0.165|165.00"},
+            {T, "txtTrAn", "-14", "0.076|76.00"},
+            {T, "txtTrHeight", "0.3", "0.169|169.00"},
+            {T, "txtTrWidth", "0", "0.007|7.00"},
+            {T, "txtTrAn", "", "0.089|89.00"},
+            {T, "txtTrHeight", "", "0.089|89.00"},
+            {T, "txtTrWidth", "", "0.089|89.00"},
+            {V, "txtVAn", "-90", "-0.026|-26.00"},
+            {V, "txtVHeight", "0.3", "0.072|72.00"},
+            {V, "txtVAn", "", "0.026|26.00"},
+            {V, "txtVHeight", "", "0.026|26.00"},
         };
         BoxCases::columns();
         for (const auto &[page, box, typed, shown] : rows) // "txtVAn -90", "txtVAn empty"
@@ -281,53 +304,63 @@ private slots:
         const std::tuple<const char *, bool, Steps, Expect> rows[] = {
             {"pipe page", !On, {"cmdDWAB2"}, {.frames = "fraInput", .focus = "txtQT"}},
             {"flow measurement twice", !On, {"cmdDWAB1", "cmdDWAB1"}, {.frames = "fraFM"}},
-            {"notch kept", !On, Notches + Steps{"cmdWRec", "cmdDWAB2", "cmdDWAB1"}, {.frames = "fraFM fraWeir fraWRec"}},
+            {"notch kept", !On, Notches + Steps{"cmdWRec", "cmdDWAB2", "cmdDWAB1"},
+                {.frames = "fraFM fraWeir fraWRec"}},
             {"notch closed and reopened", !On, Notches + Steps{"cmdWeirTrap", "AniPushButton2", "AniPushButton3"},
-             {.frames = "fraFM fraWeir fraWeirTrap"}},
-            {"V-notch then rectangular", !On, Notches + Steps{"cmdWeirV", "cmdWRec"}, {.frames = "fraFM fraWeir fraWRec"}},
-            {"sub-pages closed", !On, Orifice + Steps{"AniPushButton4", "AniPushButton3", "AniPushButton2"}, {.frames = "fraFM"}},
+                {.frames = "fraFM fraWeir fraWeirTrap"}},
+            {"V-notch then rectangular", !On, Notches + Steps{"cmdWeirV", "cmdWRec"},
+                {.frames = "fraFM fraWeir fraWRec"}},
+            {"sub-pages closed", !On, Orifice + Steps{"AniPushButton4", "AniPushButton3", "AniPushButton2"},
+                {.frames = "fraFM"}},
             {"notches under the pipe page", !On, Notches + Steps{"cmdDWAB2"}, {.frames = "fraInput fraWeir"}},
             {"access keys", !On, {{Key, "Alt+F"}, {Key, "Alt+P"}}, {.frames = "fraInput", .focus = "txtQT"}},
             {"pipe page kept", !On, Pipe + Steps{"cmdDWAB1", "cmdDWAB2"},
-             {.frames = "fraInput fraOutput", .focus = "txtQT", .texts = {{"txtQT", "10"}, {"lblPipeV", "1.27  m/s"}}}},
+                {.frames = "fraInput fraOutput",
+                    .focus = "txtQT",
+                    .texts = {{"txtQT", "10"}, {"lblPipeV", "1.27  m/s"}}}},
             // The roughness table shows while the roughness box has the focus, until
             // a roughness is picked (the one already there too) or typed.
             {"roughness table", !On, Rough, {.frames = "fraInput fraKs", .focus = "comE1"}},
             {"roughness table left", On, {{Key, "Tab"}}, {.frames = "fraInput"}},
             {"roughness table again", On, {{Key, "Shift+Tab"}}, {.frames = "fraInput fraKs"}},
-            {"roughness picked", On, {{Pick, "0"}}, {.frames = "fraInput", .focus = "comE1", .texts = {{"comE1", "0.5"}}}},
+            {"roughness picked", On, {{Pick, "0"}},
+                {.frames = "fraInput", .focus = "comE1", .texts = {{"comE1", "0.5"}}}},
             {"roughness table once more", On, TabBack, {.frames = "fraInput fraKs"}},
             {"same roughness picked", On, {{Pick, "0"}}, {.frames = "fraInput"}},
             {"roughness typed", On, TabBack + Steps{{Type, "comE1", "7"}}, {.frames = "fraInput"}},
             {"orifice diameter only", !On, Orifice + Steps{{"txtSODia", "0.1"}},
-             {.marks = "", .texts = {{"lblCumec", ""}, {"lblLiter", ""}}}},
+                {.marks = "", .texts = {{"lblCumec", ""}, {"lblLiter", ""}}}},
             {"orifice rounded", On, {{"txtSOH", "2"}, "cmdSOR"},
-             {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}, {"lblLiter", "47.73"}}}},
+                {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}, {"lblLiter", "47.73"}}}},
             {"orifice running free", On, {"cmdSOBRF"},
-             {.marks = "cmdSOBRF:BF", .texts = {{"lblCumec", "0.025"}, {"lblLiter", "24.60"}}}},
+                {.marks = "cmdSOBRF:BF", .texts = {{"lblCumec", "0.025"}, {"lblLiter", "24.60"}}}},
             {"orifice running full", On, {"cmdSOBRU"},
-             {.marks = "cmdSOBRU:BF", .texts = {{"lblCumec", "0.037"}, {"lblLiter", "36.90"}}}},
+                {.marks = "cmdSOBRU:BF", .texts = {{"lblCumec", "0.037"}, {"lblLiter", "36.90"}}}},
             {"orifice kind under the guard", On, {{"txtSODia", "0.0009"}, "cmdSOR"},
-             {.marks = "cmdSOBRU:BF", .texts = {{"lblCumec", "0.037"}}}},
-            {"orifice kind after the guard", On, {{"txtSODia", "0.1"}}, {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}}}},
+                {.marks = "cmdSOBRU:BF", .texts = {{"lblCumec", "0.037"}}}},
+            {"orifice kind after the guard", On, {{"txtSODia", "0.1"}},
+                {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}}}},
             {"orifice reopened", On, {"AniPushButton4", "AniPushButton1"},
-             {.marks = "cmdSOR:BF", .texts = {{"lblCumec", ""}, {"lblLiter", ""}}}},
+                {.marks = "cmdSOR:BF", .texts = {{"lblCumec", ""}, {"lblLiter", ""}}}},
             {"orifice sharp-edged again", On, {{"txtSOH", "2.0"}},
-             {.marks = "cmdSOSE:BF", .texts = {{"lblCumec", "0.031"}, {"lblLiter", "30.51"}}}},
+                {.marks = "cmdSOSE:BF", .texts = {{"lblCumec", "0.031"}, {"lblLiter", "30.51"}}}},
             {"rectangular opened", !On, Notches + Steps{"cmdWRec"},
-             {.focus = "txtRecHeight", .texts = {{"txtRecHeight", ""}, {"txtRecWidth", ""}}}},
+                {.focus = "txtRecHeight", .texts = {{"txtRecHeight", ""}, {"txtRecWidth", ""}}}},
             {"rectangular one side", On, {{"txtRecHeight", "0.2"}, "cmdCon1", {"txtRecWidth", "1.0"}},
-             {.marks = "cmdCon1:B", .texts = {{"lblRecCumec", "0.161"}, {"lblRecLiter", "161.00"}}}},
+                {.marks = "cmdCon1:B", .texts = {{"lblRecCumec", "0.161"}, {"lblRecLiter", "161.00"}}}},
             {"rectangular fully contracted", On, {"cmdCon2"},
-             {.marks = "cmdCon2:B", .texts = {{"lblRecCumec", "0.158"}, {"lblRecLiter", "158.00"}}}},
+                {.marks = "cmdCon2:B", .texts = {{"lblRecCumec", "0.158"}, {"lblRecLiter", "158.00"}}}},
             {"rectangular ratio too small", On, {{Type, "txtRecWidth", "0.5"}},
-             {.marks = "cmdCon2:B", .texts = {{"txtRecHeight", ""}, {"txtRecWidth", ".5"}, {"lblRecCumec", "0.158"}}}},
+                {.marks = "cmdCon2:B",
+                    .texts = {{"txtRecHeight", ""}, {"txtRecWidth", ".5"}, {"lblRecCumec", "0.158"}}}},
             {"rectangular reopened", On, {"cmdWRec"}, {.marks = "cmdCon2:B", .texts = {{"lblRecCumec", ""}}}},
             {"rectangular suppressed again", On, {{"txtRecHeight", "0.2"}, {"txtRecWidth", "0.5"}},
-             {.marks = "cmdCon:B", .texts = {{"lblRecCumec", "0.082"}, {"lblRecLiter", "82.00"}}}},
-            {"V-notch after trapezoidal", !On, Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, "cmdWeirV", {"txtVHeight", "0.2"}},
-             {.focus = "txtVHeight", .texts = {{"lblVCumec", ""}}}},
-            {"trapezoidal emptied", On, {"cmdWeirTrap"}, {.focus = "txtTrHeight", .texts = {{"txtTrAn", ""}, {"lblTLiter", ""}}}},
+                {.marks = "cmdCon:B", .texts = {{"lblRecCumec", "0.082"}, {"lblRecLiter", "82.00"}}}},
+            {"V-notch after trapezoidal", !On,
+                Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, "cmdWeirV", {"txtVHeight", "0.2"}},
+                {.focus = "txtVHeight", .texts = {{"lblVCumec", ""}}}},
+            {"trapezoidal emptied", On, {"cmdWeirTrap"},
+                {.focus = "txtTrHeight", .texts = {{"txtTrAn", ""}, {"lblTLiter", ""}}}},
         };
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<Expect>("expect");
@@ -367,7 +400,8 @@ private slots:
         auto pixels = [](QWidget *button, QRgb colour) { // below the picture, where the caption is
             const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const auto *bits = reinterpret_cast<const QRgb *>(image.constScanLine(image.height() * 3 / 5));
-            return std::count(bits, reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height(), colour);
+            return std::count(
+                bits, reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height(), colour);
         };
         QVERIFY(pixels(form->cmdSOR, qRgb(0, 0, 255)) > 10 && pixels(form->cmdSOR, qRgb(255, 0, 0)) == 0);
         QVERIFY(pixels(form->cmdSOSE, qRgb(0, 0, 255)) == 0 && pixels(form->cmdSOSE, qRgb(0, 0, 0)) > 10);
@@ -378,7 +412,8 @@ private slots:
     void everyScreen_data()
     {
         const Steps pipe = Pipe + TabBack, orifice = pipe + OrificePage.filled + Steps{"cmdSOR"};
-        const Steps rec = orifice + Steps{"AniPushButton4", "AniPushButton3", "cmdWRec", {"txtRecHeight", "1"}, {"txtRecWidth", "2"}};
+        const Steps rec =
+            orifice + Steps{"AniPushButton4", "AniPushButton3", "cmdWRec", {"txtRecHeight", "1"}, {"txtRecWidth", "2"}};
         const Steps trap = rec + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "1"}, {"txtTrWidth", "1"}};
         QTest::addColumn<Steps>("steps");
         QTest::newRow("start") << Steps{{Hover, "imgLogo(0)"}};
@@ -394,14 +429,16 @@ private slots:
         run(steps);
         QCOMPARE(form->grab().size(), QSize(801, 561) * form->devicePixelRatio());
         for (QWidget *c : form->findChildren<QWidget *>()) {
-            if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty()) continue;
+            if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty())
+                continue;
             if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
                 QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
             if (auto *label = qobject_cast<Label *>(c)) {
                 const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
                 const QRect need = label->fontMetrics().boundingRect(
                     QRect(0, 0, wrap ? label->width() : 9999, 9999), wrap, label->text());
-                QVERIFY2(need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
+                QVERIFY2(
+                    need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
             }
         }
     }
@@ -417,7 +454,8 @@ private slots:
             for (const QString &record : section.section(u' ', 1).split(QStringLiteral("; "))) {
                 const QStringList f = record.simplified().split(u' ');
                 const auto px = [&](int i) { return qRound(f[i].toInt() / 15.0); }; // 15 twips a pixel
-                QTest::newRow(qPrintable(f[0])) << section.section(u' ', 0, 0) << QRect(px(1), px(2), px(3), px(4)) << f[5];
+                QTest::newRow(qPrintable(f[0]))
+                    << section.section(u' ', 0, 0) << QRect(px(1), px(2), px(3), px(4)) << f[5];
             }
     }
     void catalogue()
@@ -436,8 +474,9 @@ private slots:
         font = font.section(u'/', 0, 0).replace(u'F', QStringLiteral("9.75B"));
         const QFont cf = c->font();
         const int pixels = qRound(font.section(QRegularExpression("[BIU]"), 0, 0).toDouble() * 96 / 72);
-        QVERIFY(font == u"-" || (cf.pixelSize() == pixels && cf.bold() == font.contains(u'B')
-                                 && cf.italic() == font.contains(u'I') && cf.underline() == font.contains(u'U')));
+        QVERIFY(font == u"-"
+            || (cf.pixelSize() == pixels && cf.bold() == font.contains(u'B') && cf.italic() == font.contains(u'I')
+                && cf.underline() == font.contains(u'U')));
     }
 
     void tabOrder()
