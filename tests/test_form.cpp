@@ -217,15 +217,12 @@ private slots:
 
     // Both pipe figures carry the Reynolds number V D / 1e-6 of the flow shown, in
     // the tooltip and after the description; a guard leaves the last one with them.
+    // (How a number and its regime are said, test_accuracy checks.)
     void pipeFiguresSayTheirReynoldsNumber_data()
     {
         NoteCases::rows({
             {"turbulent", Pipe, "Reynolds number 127 324: turbulent flow, where"},
             {"kept by the guard", Pipe + Steps{{"txtQT", "0"}}, "Reynolds number 127 324: turbulent flow, where"},
-            {"transitional", {"cmdDWAB2", {"txtQT", "3"}, {"txtLOP", "100"}, {"txtDOP", "1"}, {"comE1", "0.5"}},
-                "Reynolds number 3 820: transitional flow"},
-            {"laminar", {"cmdDWAB2", {"txtQT", "0.0006"}, {"txtLOP", "1"}, {"txtDOP", "0.002"}, {"comE1", "0.001"}},
-                "Reynolds number 382: laminar flow; the Colebrook"},
         });
     }
     void pipeFiguresSayTheirReynoldsNumber()
@@ -240,8 +237,8 @@ private slots:
     }
 
     // Each box of a page filled with a result changed alone: a new figure; and one
-    // box a page where the page's guard keeps the last figure (zero on the pipe page,
-    // below 0.001 on the orifice page, empty on a notch page). The boxes keep what
+    // box for each kind of guard, which keeps the last figure (zero on the pipe page,
+    // below 0.001 on the orifice page, empty on the notch pages). The boxes keep what
     // they hold and the busy cursor is gone.
     void oneBoxChanged_data()
     {
@@ -257,14 +254,12 @@ private slots:
             {O, "txtSOH", "0.0009", "0.031|30.51"},
             {R, "txtRecHeight", "0.1", "0.058|58.00"},
             {R, "txtRecWidth", "0.5", "0.082|82.00"},
-            {R, "txtRecWidth", "", "0.165|165.00"},
             {T, "txtTrAn", "-14", "0.076|76.00"},
             {T, "txtTrHeight", "0.3", "0.169|169.00"},
             {T, "txtTrWidth", "0", "0.007|7.00"},
             {T, "txtTrAn", "", "0.089|89.00"},
             {V, "txtVAn", "-90", "-0.026|-26.00"},
             {V, "txtVHeight", "0.3", "0.072|72.00"},
-            {V, "txtVAn", "", "0.026|26.00"},
         };
         BoxCases::columns();
         for (const auto &[page, box, typed, shown] : rows) // "txtVAn -90", "txtVAn empty"
