@@ -1,67 +1,102 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases.
-#include "toolkit/AniPushButton.h"
+// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases
+// or their formulas worked through by hand.
 #include "app/MDIQvl.h"
-#include "toolkit/controls.h"
-#include "form/frmQvOpen.h"
 #include "app/startup.h"
+#include "form/frmQvOpen.h"
+#include "table.h"
+#include "toolkit/AniPushButton.h"
+#include "toolkit/controls.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QTest>
 
 namespace {
 
-// The design's catalogue in twips, "@container" before its controls: each
-// control's place, font (points, Bold, Italic, Underline; F the form's 9.75 bold,
+// The design's catalogue, its twips turned into pixels (15 to a pixel), "@container"
+// before its controls: each control's place, font (points, Bold, Italic, Underline; F the form's 9.75 bold,
 // - not checked), text colour (/r dark red, /R result red, /k black, /n navy, /t
 // time blue) and, for auto-size labels, the edge they keep (< left, > right).
 const char *Catalogue =
-    "@frmQvOpen fraFM 120 1080 11655 7335 11.25BU; fraKs 6000 1320 5895 3735 F; fraInput 240 1320 5655 3735 "
-    "11.25BU/r; fraOutput 240 5160 5655 1815 11.25BU/r; comROE 3000 8040 1695 360 F; picButtons 0 0 12015 975 "
-    "8.25; Label1(2) 480 8160 2385 285 F/k> @picButtons cmdDrop7 10800 480 1095 375 F; cmdDWAB2 2520 240 3735 615 "
-    "F; cmdDWAB1 6360 240 2415 615 F; Label4 840 120 1695 735 6.75B; imgLogo(0) 120 120 615 495 -; lblTime 11085 "
-    "120 780 270 11.25B/t> @fraInput txtQT 3300 1320 1695 360 11.25B; txtDOP 3300 2280 1695 360 11.25B; txtLOP "
-    "3300 1800 1695 360 11.25B; comE1 3300 2760 1695 390 11.25B; Image1(1) 600 720 255 255 -; Image1(0) 600 360 "
-    "255 255 -; lblVCap(3) 960 720 3135 225 9/r<; lblVCap(2) 960 360 4215 225 9/r<; Label1(17) 660 2880 2385 270 "
-    "11.25B/k>; Label1(7) 1620 1440 1545 270 11.25B/k>; Label1(1) 480 2400 2670 270 11.25B/k>; Label1(0) 720 1920 "
-    "2460 270 11.25B/k> @fraOutput lblVCap(1) 240 960 2595 270 11.25B/r<; lblVCap(0) 1440 480 1425 270 11.25B/r<; "
-    "lblPipeV 3360 480 1575 375 11.25B; lblPipeHL 3360 960 1575 375 11.25B @fraKs lblVCap(28) 120 2880 5700 0 "
-    "8.25I/r<; lblVCap(27) 3960 720 0 0 8.25U/k<; lblVCap(26) 4800 720 0 0 8.25U/k<; lblVCap(25) 4800 1680 0 0 "
-    "9/k<; lblVCap(24) 4800 2040 0 0 9/k<; lblVCap(23) 4800 2400 0 0 9/k<; lblVCap(22) 3120 720 0 0 8.25U/k<; "
-    "lblVCap(21) 3960 960 0 0 9/k<; lblVCap(20) 3960 1320 0 0 9/k<; lblVCap(19) 3960 1680 0 0 9/k<; lblVCap(18) "
-    "3960 2040 0 0 9/k<; lblVCap(17) 3960 2400 0 0 9/k<; lblVCap(16) 4800 960 0 0 9/k<; lblVCap(15) 4800 1320 0 0 "
-    "9/k<; lblVCap(14) 3120 1320 0 0 9/k<; lblVCap(13) 3120 1680 0 0 9/k<; lblVCap(12) 3120 2040 0 0 9/k<; "
-    "lblVCap(11) 3120 2400 0 0 9/k<; lblVCap(10) 3120 960 0 0 9/k<; lblVCap(9) 120 2400 0 0 9/r<; lblVCap(8) 120 "
-    "2040 0 0 9/r<; lblVCap(7) 120 1680 0 0 9/r<; lblVCap(6) 120 1320 0 0 9/r<; lblVCap(5) 120 960 0 0 9/r<; "
-    "lblVCap(4) 120 360 0 0 9/r< @fraFM fraSO 240 600 11175 6255 11.25BU; fraWeir 240 600 11175 6255 11.25BU; "
-    "AniPushButton3 240 1320 2295 615 F; AniPushButton1 240 720 1935 615 F @fraSO txtSOH 5400 2280 735 360 F; "
-    "txtSODia 6480 240 735 360 F; AniPushButton4 240 4080 1095 615 F; cmdSOSE 2520 4080 1455 615 8.25B; cmdSOBRU "
-    "7320 4080 1335 615 8.25B; cmdSOBRF 5640 4080 1455 615 8.25B; cmdSOR 4200 4080 1095 615 8.25B; Label3(2) "
-    "10080 3240 855 375 12B; Label3(1) 10080 2880 855 375 12B; lblLiter 8880 3240 735 375 12B/R; lblCumec 8880 "
-    "2880 735 375 12B/R; Label3(0) 9360 2400 735 375 14.25BU; Label2(2) 6480 3840 1335 735 9IU/R; Label2(1) 5760 "
-    "2640 975 735 9; Label2(0) 7320 360 1935 375 9; Image2(1) 2520 3960 5895 3255 -; Image2(0) 1440 -240 6975 "
-    "4575 -; Shape1 8640 2280 2295 1455 - @fraWeir cmdWRec 240 840 2295 615 F; cmdWeirTrap 240 2280 2295 615 F; "
-    "cmdWeirV 240 1560 1335 615 F; AniPushButton2 240 3600 1095 615 F; fraWeirTrap 3360 600 6975 5055 11.25B/n; "
-    "fraWRec 3360 600 6975 5055 11.25B/n; fraWeirV 3360 600 6975 5055 11.25B/n @fraWRec txtRecHeight 1200 720 735 "
-    "375 F; txtRecWidth 3000 360 735 375 F; cmdCon 480 2640 1815 855 8.25B; cmdCon2 4080 2640 1815 855 8.25B; "
-    "cmdCon1 2400 2640 1455 855 8.25B; Label3(5) 5280 1200 735 375 14.25BU; lblRecCumec 4680 1680 1080 285 "
-    "12B/R<; lblRecLiter 4680 2040 780 285 12B/R<; Label3(4) 6000 1680 855 375 12B; Label3(3) 6000 2040 855 375 "
-    "12B; Image4 120 2760 5535 3015 -; Image3 120 120 4455 3015 -; Shape2 4560 1080 2295 1455 - @fraWeirTrap "
-    "txtTrAn 5880 2160 735 375 F; txtTrWidth 4920 1920 735 375 F; txtTrHeight 1800 2520 735 375 F; Image5 120 "
-    "1440 7215 4335 -; Label3(11) 6000 1200 855 375 12B; Label3(10) 6000 840 855 375 12B; lblTLiter 4680 1200 780 "
-    "285 12B/R<; lblTCumec 4680 840 1080 285 12B/R<; Label3(9) 5280 360 735 375 14.25BU; Shape4 4560 240 2295 "
-    "1455 - @fraWeirV txtVHeight 1320 2400 735 375 F; txtVAn 3480 2160 735 375 F; Label3(6) 5280 360 735 375 "
-    "14.25BU; lblVCumec 4680 840 1080 285 12B/R<; lblVLiter 4680 1200 780 285 12B/R<; Label3(7) 6000 840 855 375 "
-    "12B; Label3(8) 6000 1200 855 375 12B; Image6 120 1440 5175 4335 -; Shape3 4560 240 2295 1455 -";
-const char *TabOrder = "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
-                       "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
-                       "cmdWeirTrap cmdWeirV AniPushButton2 cmdCon cmdCon2 cmdCon1 AniPushButton4 cmdSOSE cmdSOBRU "
-                       "cmdSOBRF cmdSOR";
+    "@frmQvOpen fraFM 8 72 777 489 11.25BU; fraKs 400 88 393 249 F; fraInput 16 88 377 249 11.25BU/r; fraOutput 16 "
+    "344 377 121 11.25BU/r; comROE 200 536 113 24 F; picButtons 0 0 801 65 8.25; Label1(2) 32 544 159 19 F/k> "
+    "@picButtons cmdDrop7 720 32 73 25 F; cmdDWAB2 168 16 249 41 F; cmdDWAB1 424 16 161 41 F; Label4 56 8 113 49 "
+    "6.75B; imgLogo(0) 8 8 41 33 -; lblTime 739 8 52 18 11.25B/t> @fraInput txtQT 220 88 113 24 11.25B; txtDOP 220 "
+    "152 113 24 11.25B; txtLOP 220 120 113 24 11.25B; comE1 220 184 113 26 11.25B; Image1(1) 40 48 17 17 -; "
+    "Image1(0) 40 24 17 17 -; lblVCap(3) 64 48 209 15 9/r<; lblVCap(2) 64 24 281 15 9/r<; Label1(17) 44 192 159 18 "
+    "11.25B/k>; Label1(7) 108 96 103 18 11.25B/k>; Label1(1) 32 160 178 18 11.25B/k>; Label1(0) 48 128 164 18 "
+    "11.25B/k> @fraOutput lblVCap(1) 16 64 173 18 11.25B/r<; lblVCap(0) 96 32 95 18 11.25B/r<; lblPipeV 224 32 105 "
+    "25 11.25B; lblPipeHL 224 64 105 25 11.25B @fraKs lblVCap(28) 8 192 380 0 8.25I/r<; lblVCap(27) 264 48 0 0 "
+    "8.25U/k<; lblVCap(26) 320 48 0 0 8.25U/k<; lblVCap(25) 320 112 0 0 9/k<; lblVCap(24) 320 136 0 0 9/k<; "
+    "lblVCap(23) 320 160 0 0 9/k<; lblVCap(22) 208 48 0 0 8.25U/k<; lblVCap(21) 264 64 0 0 9/k<; lblVCap(20) 264 88 "
+    "0 0 9/k<; lblVCap(19) 264 112 0 0 9/k<; lblVCap(18) 264 136 0 0 9/k<; lblVCap(17) 264 160 0 0 9/k<; "
+    "lblVCap(16) 320 64 0 0 9/k<; lblVCap(15) 320 88 0 0 9/k<; lblVCap(14) 208 88 0 0 9/k<; lblVCap(13) 208 112 0 0 "
+    "9/k<; lblVCap(12) 208 136 0 0 9/k<; lblVCap(11) 208 160 0 0 9/k<; lblVCap(10) 208 64 0 0 9/k<; lblVCap(9) 8 "
+    "160 0 0 9/r<; lblVCap(8) 8 136 0 0 9/r<; lblVCap(7) 8 112 0 0 9/r<; lblVCap(6) 8 88 0 0 9/r<; lblVCap(5) 8 64 "
+    "0 0 9/r<; lblVCap(4) 8 24 0 0 9/r< @fraFM fraSO 16 40 745 417 11.25BU; fraWeir 16 40 745 417 11.25BU; "
+    "AniPushButton3 16 88 153 41 F; AniPushButton1 16 48 129 41 F @fraSO txtSOH 360 152 49 24 F; txtSODia 432 16 49 "
+    "24 F; AniPushButton4 16 272 73 41 F; cmdSOSE 168 272 97 41 8.25B; cmdSOBRU 488 272 89 41 8.25B; cmdSOBRF 376 "
+    "272 97 41 8.25B; cmdSOR 280 272 73 41 8.25B; Label3(2) 672 216 57 25 12B; Label3(1) 672 192 57 25 12B; "
+    "lblLiter 592 216 49 25 12B/R; lblCumec 592 192 49 25 12B/R; Label3(0) 624 160 49 25 14.25BU; Label2(2) 432 256 "
+    "89 49 9IU/R; Label2(1) 384 176 65 49 9; Label2(0) 488 24 129 25 9; Image2(1) 168 264 393 217 -; Image2(0) 96 "
+    "-16 465 305 -; Shape1 576 152 153 97 - @fraWeir cmdWRec 16 56 153 41 F; cmdWeirTrap 16 152 153 41 F; cmdWeirV "
+    "16 104 89 41 F; AniPushButton2 16 240 73 41 F; fraWeirTrap 224 40 465 337 11.25B/n; fraWRec 224 40 465 337 "
+    "11.25B/n; fraWeirV 224 40 465 337 11.25B/n @fraWRec txtRecHeight 80 48 49 25 F; txtRecWidth 200 24 49 25 F; "
+    "cmdCon 32 176 121 57 8.25B; cmdCon2 272 176 121 57 8.25B; cmdCon1 160 176 97 57 8.25B; Label3(5) 352 80 49 25 "
+    "14.25BU; lblRecCumec 312 112 72 19 12B/R<; lblRecLiter 312 136 52 19 12B/R<; Label3(4) 400 112 57 25 12B; "
+    "Label3(3) 400 136 57 25 12B; Image4 8 184 369 201 -; Image3 8 8 297 201 -; Shape2 304 72 153 97 - @fraWeirTrap "
+    "txtTrAn 392 144 49 25 F; txtTrWidth 328 128 49 25 F; txtTrHeight 120 168 49 25 F; Image5 8 96 481 289 -; "
+    "Label3(11) 400 80 57 25 12B; Label3(10) 400 56 57 25 12B; lblTLiter 312 80 52 19 12B/R<; lblTCumec 312 56 72 "
+    "19 12B/R<; Label3(9) 352 24 49 25 14.25BU; Shape4 304 16 153 97 - @fraWeirV txtVHeight 88 160 49 25 F; txtVAn "
+    "232 144 49 25 F; Label3(6) 352 24 49 25 14.25BU; lblVCumec 312 56 72 19 12B/R<; lblVLiter 312 80 52 19 12B/R<; "
+    "Label3(7) 400 56 57 25 12B; Label3(8) 400 80 57 25 12B; Image6 8 96 345 289 -; Shape3 304 16 153 97 -";
+const char *TabOrder =
+    "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
+    "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
+    "cmdWeirTrap cmdWeirV AniPushButton2 cmdCon cmdCon2 cmdCon1 AniPushButton4 cmdSOSE cmdSOBRU "
+    "cmdSOBRF cmdSOR";
 const QHash<QChar, QColor> Colours{{u'r', QColor(128, 0, 0)}, {u'R', QColor(192, 0, 0)}, {u'k', Qt::black},
-                                   {u'n', QColor(0, 0, 128)}, {u't', QColor(29, 86, 120)}};
+    {u'n', QColor(0, 0, 128)}, {u't', QColor(29, 86, 120)}};
+
+// What a user does: clicks a shown control, puts a text in a box at once (Set)
+// or types it key by key over what was there (Type), presses a key such as
+// Alt+F, moves the mouse over a control (Hover), picks row n of the roughness list.
+enum Act { Click, Set, Type, Key, Hover, Pick };
+struct Step {
+    Act act;
+    QString what, text;
+    Step(const char *control) : act(Click), what(control) { }
+    Step(const char *box, const char *text) : act(Set), what(box), text(text) { }
+    Step(Act act, const QString &what, const QString &text = {}) : act(act), what(what), text(text) { }
+};
+using Steps = QList<Step>;
+const Steps Pipe{"cmdDWAB2", {"txtQT", "10"}, {"txtLOP", "100"}, {"txtDOP", "0.1"}, {"comE1", "0.5"}};
+const Steps Orifice{"cmdDWAB1", "AniPushButton1"}, Notches{"cmdDWAB1", "AniPushButton3"};
+const Steps Rough{"cmdDWAB2", {Key, "Tab"}, {Key, "Tab"}, {Key, "Tab"}}, TabBack{{Key, "Tab"}, {Key, "Shift+Tab"}};
+
+// What a row checks, where given: the frames shown, the focus, the variant
+// buttons marked (a blue caption B, the state flag F), and the texts of controls.
+struct Expect {
+    QString frames, focus, marks;
+    QList<std::pair<const char *, const char *>> texts;
+};
+
+// A page filled with a result, and its result labels.
+struct Page {
+    Steps filled;
+    QStringList results;
+};
+const Page PipePage{Pipe, {"lblPipeV", "lblPipeHL"}};
+const Page OrificePage{Orifice + Steps{{"txtSODia", "0.1"}, {"txtSOH", "2"}}, {"lblCumec", "lblLiter"}};
+const Page RecPage{
+    Notches + Steps{"cmdWRec", {"txtRecHeight", "0.2"}, {"txtRecWidth", "1.0"}}, {"lblRecCumec", "lblRecLiter"}};
+const Page TrapPage{Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "0.2"}, {"txtTrWidth", "0.5"}},
+    {"lblTCumec", "lblTLiter"}};
+const Page VPage{Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.2"}}, {"lblVCumec", "lblVLiter"}};
+using BoxCases = Cases<QString(const Page *, QString, QString)>;
+using NoteCases = Cases<QString(Steps)>;
 
 } // namespace
 
@@ -72,73 +107,74 @@ class FormTest : public QObject {
     int ended = 0;
 
     QWidget *w(const QString &name) { return name == u"frmQvOpen" ? form.get() : form->findChild<QWidget *>(name); }
-
-    // Runs a script on the form: "name" clicks a shown button with the mouse,
-    // "name=text" puts a text in a box at once, "name:text" types it key by key
-    // over what was there, "^key" presses a key such as Alt+F or Tab, "~name"
-    // moves the mouse over a control, "#n" picks row n of the roughness list.
-    void run(const QString &script)
+    QString text(const QString &name)
     {
-        for (const QString &step : script.split(u' ', Qt::SkipEmptyParts)) {
-            const qsizetype at = step.indexOf(QRegularExpression("[=:]"));
-            QWidget *target = w(step.left(at).remove(QRegularExpression("^~")));
-            if (step[0] == u'^') { // a key, "^Alt+F", "^Shift+Tab"
-                const QKeyCombination key = QKeySequence(step.mid(1))[0];
+        auto *combo = qobject_cast<QComboBox *>(w(name));
+        return combo ? combo->currentText() : w(name)->property("text").toString();
+    }
+    QString items(QComboBox *list)
+    {
+        QStringList items;
+        for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+        return items.join(u' ');
+    }
+    // The names that `name` gives the form's controls of kind T, sorted, where it gives one.
+    template <typename T> QString listed(QString (*name)(T *))
+    {
+        QStringList names;
+        for (T *c : form->findChildren<T *>())
+            if (const QString n = name(c); !n.isEmpty()) names << n;
+        names.sort(Qt::CaseInsensitive);
+        return names.join(u' ');
+    }
+    QString frames()
+    {
+        return listed<Frame>([](Frame *f) { return f->isHidden() ? QString() : f->objectName(); });
+    }
+    QString marks()
+    {
+        return listed<AniPushButton>([](AniPushButton *b) {
+            const bool blue = b->foreColor() == 0xFF0000;
+            return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "")
+                                      : QString();
+        });
+    }
+
+    void run(const Steps &steps)
+    {
+        for (const Step &step : steps) {
+            QWidget *target = w(step.what);
+            if (step.act == Key) {
+                const QKeyCombination key = QKeySequence(step.what)[0];
                 QWidget *focus = QApplication::focusWidget();
                 QTest::keyClick(focus ? focus : form.get(), key.key(), key.keyboardModifiers());
-            } else if (step[0] == u'#') {
+            } else if (step.act == Pick) {
                 QAbstractItemView *list = form->comE1->view();
                 form->comE1->showPopup();
                 QTRY_VERIFY(list->isVisible() && form->fraKs->isVisible()); // opening the list is not leaving the box
-                const QRect item = list->visualRect(list->model()->index(step.mid(1).toInt(), 0));
+                const QRect item = list->visualRect(list->model()->index(step.what.toInt(), 0));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
                 QTRY_VERIFY(!list->isVisible());
-            } else if (step[0] == u'~') QTest::mouseMove(target, QPoint(2, 2));
+            } else if (step.act == Hover)
+                QTest::mouseMove(target, QPoint(2, 2));
             else {
-                QVERIFY2(target && target->isVisible(), qPrintable(step));
-                if (at < 0) QTest::mouseClick(target, Qt::LeftButton);
-                else if (step[at] == u':') {
+                QVERIFY2(target && target->isVisible(), qPrintable(step.what));
+                if (step.act == Click)
+                    QTest::mouseClick(target, Qt::LeftButton);
+                else if (step.act == Type) {
                     target->setFocus();
                     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(target, step.mid(at + 1));
-                } else if (auto *combo = qobject_cast<QComboBox *>(target)) combo->setEditText(step.mid(at + 1));
-                else static_cast<QLineEdit *>(target)->setText(step.mid(at + 1));
+                    QTest::keyClicks(target, step.text);
+                } else if (auto *combo = qobject_cast<QComboBox *>(target))
+                    combo->setEditText(step.text);
+                else
+                    static_cast<QLineEdit *>(target)->setText(step.text);
             }
         }
     }
 
-    // What the named things show, joined by "|": "frames" the frames shown,
-    // "focus" the control with the focus, "marks" the buttons with a blue caption
-    // (B) or a state flag (F), "ended" how often the program was asked to end, "busy"
-    // whether the busy cursor is set,
-    // "name?" whether a control is shown, any other name its control's text.
-    QString look(const QString &names)
-    {
-        QStringList out;
-        for (const QString &name : names.split(u' ')) {
-            QStringList items;
-            if (name == u"frames")
-                for (Frame *f : form->findChildren<Frame *>()) { if (!f->isHidden()) items << f->objectName(); }
-            else if (name == u"marks")
-                for (AniPushButton *b : form->findChildren<AniPushButton *>())
-                    if (b->foreColor() == 0xFF0000 || b->value())
-                        items << b->objectName() + u':' + (b->foreColor() == 0xFF0000 ? "B" : "") + (b->value() ? "F" : "");
-            items.sort(Qt::CaseInsensitive);
-            if (name == u"focus") items << QApplication::focusWidget()->objectName();
-            else if (name == u"ended") items << QString::number(ended);
-            else if (name == u"busy") items << QString::number(QGuiApplication::overrideCursor() != nullptr);
-            else if (name.endsWith(u'?')) items << QString::number(w(name.chopped(1))->isVisible());
-            else if (name.endsWith(u'*')) // a list's items
-                for (int i = 0; i < static_cast<QComboBox *>(w(name.chopped(1)))->count(); ++i)
-                    items << static_cast<QComboBox *>(w(name.chopped(1)))->itemText(i);
-            else if (auto *combo = qobject_cast<QComboBox *>(w(name))) items << combo->currentText();
-            else if (w(name)) items << w(name)->property("text").toString();
-            out << items.join(u' ');
-        }
-        return out.join(u'|');
-    }
-
 private slots:
+    void initTestCase() { setUpApplication(); }
     void init()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -153,174 +189,272 @@ private slots:
 
     void parentWindowHoldsTheFormMaximized()
     {
-        setUpApplication();
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
     }
 
+    void startsWithNothingOpen()
+    {
+        QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
+        QCOMPARE(
+            frames() + u'|' + text("comE1") + u'|' + text("comROE") + u'|' + text("lblTime"), "|||04.12.2026 14:55");
+        QVERIFY(!form->comROE->isVisible() && !w("Label1(2)")->isVisible() && !form->Label4->isVisible());
+        QCOMPARE(items(form->comE1), "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5");
+        QStringList densities;
+        for (int g = 991; g <= 1024; ++g) densities << QString::number(g);
+        QCOMPARE(items(form->comROE), densities.join(u' '));
+    }
+
+    // The strip's Close and Alt+C end the program; the logo names it while the mouse is over it.
+    void stripEndsTheProgramAndNamesIt()
+    {
+        run({{Key, "Alt+C"}, "cmdDrop7", {Hover, "imgLogo(0)"}, {Hover, "Label4"}});
+        QVERIFY(ended == 2 && form->Label4->isVisible());
+        run({{Hover, "picButtons"}});
+        QVERIFY(!form->Label4->isVisible());
+    }
+
     // Both pipe figures carry the Reynolds number V D / 1e-6 of the flow shown, in
     // the tooltip and after the description; a guard leaves the last one with them.
+    // (How a number and its regime are said, test_accuracy checks.)
+    void pipeFiguresSayTheirReynoldsNumber_data()
+    {
+        NoteCases::rows({
+            {"turbulent", Pipe, "Reynolds number 127 324: turbulent flow, where"},
+            {"kept by the guard", Pipe + Steps{{"txtQT", "0"}}, "Reynolds number 127 324: turbulent flow, where"},
+        });
+    }
     void pipeFiguresSayTheirReynoldsNumber()
     {
-        const char *rows[][2] = {
-            {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5", "Reynolds number 127 324: turbulent flow, where"},
-            {"+ txtQT=0", "Reynolds number 127 324: turbulent flow, where"},
-            {"cmdDWAB2 txtQT=3 txtLOP=100 txtDOP=1 comE1=0.5", "Reynolds number 3 820: transitional flow"},
-            {"cmdDWAB2 txtQT=0.0006 txtLOP=1 txtDOP=0.002 comE1=0.001", "Reynolds number 382: laminar flow; the Colebrook"},
-        };
-        for (auto [script, note] : rows) {
-            if (script[0] != '+') init();
-            run(QString::fromLatin1(script[0] == '+' ? script + 1 : script));
-            for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
-                QVERIFY2(figure->toolTip().startsWith(QLatin1String(note)), qPrintable(figure->toolTip()));
-                QVERIFY2(figure->accessibleDescription().endsWith(u' ' + figure->toolTip() + u'.') &&
-                             figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
-                         qPrintable(figure->accessibleDescription()));
-            }
+        run(std::get<0>(NoteCases::arguments()));
+        for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
+            QVERIFY2(figure->toolTip().startsWith(NoteCases::expected()), qPrintable(figure->toolTip()));
+            QVERIFY2(figure->accessibleDescription().endsWith(u' ' + figure->toolTip() + u'.')
+                    && figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
+                qPrintable(figure->accessibleDescription()));
         }
     }
 
-
-    // One case a line; a script starting with "+" goes on with the form of the
-    // line before.
-    void pagesAnswerClicksAndTyping()
+    // Each box of a page filled with a result changed alone: a new figure; and one
+    // box for each kind of guard, which keeps the last figure (zero on the pipe page,
+    // below 0.001 on the orifice page, empty on the notch pages). The boxes keep what
+    // they hold and the busy cursor is gone.
+    void oneBoxChanged_data()
     {
-        QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
-        QStringList densities;
-        for (int g = 991; g <= 1024; ++g) densities << QString::number(g);
-        const QByteArray start = "|||04.12.2026 14:55|0|0|0|0.5 1 1.5 2 2.5 3 3.5 4 4.5 5|" + densities.join(u' ').toLatin1();
-        const char *rows[][3] = {
-            {"", "frames comE1 comROE lblTime comROE? Label1(2)? Label4? comE1* comROE*", start.constData()},
-            {"cmdDWAB2", "frames focus", "fraInput|txtQT"},
-            {"cmdDWAB1 cmdDWAB1", "frames", "fraFM"},
-            {"cmdDWAB1 AniPushButton3 cmdWRec cmdDWAB2 cmdDWAB1", "frames", "fraFM fraWeir fraWRec"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirTrap AniPushButton2 AniPushButton3", "frames", "fraFM fraWeir fraWeirTrap"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirV cmdWRec", "frames", "fraFM fraWeir fraWRec"},
-            {"cmdDWAB1 AniPushButton1 AniPushButton4 AniPushButton3 AniPushButton2", "frames", "fraFM"},
-            {"cmdDWAB1 AniPushButton3 cmdDWAB2", "frames", "fraInput fraWeir"},
-            {"^Alt+F ^Alt+P", "frames focus", "fraInput|txtQT"},
-            {"^Alt+C cmdDrop7 ~imgLogo(0) ~Label4", "ended Label4?", "2|1"},
-            {"+ ~picButtons", "Label4?", "0"},
-            // Each box in turn spoiled (zero on the pipe page, below 0.001 on the orifice
-            // page, empty on a notch page) stops its page: the result and the boxes stay.
-            {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"+ txtQT=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"+ txtQT=10 txtLOP=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"+ txtLOP=100 txtDOP=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"+ txtDOP=0.1 comE1=0", "lblPipeV lblPipeHL", "1.27  m/s|2.57  m"},
-            {"cmdDWAB1 AniPushButton1 txtSODia=0.1 txtSOH=2", "lblCumec lblLiter", "0.031|30.51"},
-            {"+ txtSODia=0.0009", "lblCumec lblLiter", "0.031|30.51"},
-            {"+ txtSODia=0.1 txtSOH=0.0009", "lblCumec lblLiter", "0.031|30.51"},
-            {"cmdDWAB1 AniPushButton3 cmdWRec txtRecHeight=0.2 txtRecWidth=1.0", "lblRecCumec lblRecLiter", "0.165|165.00"},
-            {"+ txtRecHeight=", "lblRecCumec lblRecLiter txtRecWidth", "0.165|165.00|1.0"},
-            {"+ txtRecHeight=0.2 txtRecWidth=", "lblRecCumec lblRecLiter txtRecHeight", "0.165|165.00|0.2"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirTrap txtTrAn=14 txtTrHeight=0.2 txtTrWidth=0.5", "lblTCumec lblTLiter",
-             "0.089|89.00"},
-            {"+ txtTrAn=", "lblTCumec lblTLiter", "0.089|89.00"},
-            {"+ txtTrAn=14 txtTrHeight=", "lblTCumec lblTLiter", "0.089|89.00"},
-            {"+ txtTrHeight=0.2 txtTrWidth=", "lblTCumec lblTLiter", "0.089|89.00"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirV txtVAn=90 txtVHeight=0.2", "lblVCumec lblVLiter", "0.026|26.00"},
-            {"+ txtVAn=", "lblVCumec lblVLiter", "0.026|26.00"},
-            {"+ txtVAn=90 txtVHeight=", "lblVCumec lblVLiter", "0.026|26.00"},
-            {"cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5 txtLOP=200", "lblPipeV busy", "1.27  m/s|0"},
-            {"+ cmdDWAB1 cmdDWAB2", "frames focus txtQT", "fraInput fraOutput|txtQT|10"},
+        const Page *P = &PipePage, *O = &OrificePage, *R = &RecPage, *T = &TrapPage, *V = &VPage;
+        const std::tuple<const Page *, const char *, const char *, const char *> rows[] = {
+            {P, "txtQT", "-10", "-1.27  m/s|2.44  m"},
+            {P, "txtLOP", "200", "1.27  m/s|5.14  m"},
+            {P, "txtDOP", "0.05", "5.09  m/s|100.71  m"},
+            {P, "comE1", "1", "1.27  m/s|3.17  m"},
+            {P, "txtQT", "0", "1.27  m/s|2.57  m"},
+            {O, "txtSODia", "0.05", "0.008|7.63"},
+            {O, "txtSOH", "0.5", "0.015|15.25"},
+            {O, "txtSOH", "0.0009", "0.031|30.51"},
+            {R, "txtRecHeight", "0.1", "0.058|58.00"},
+            {R, "txtRecWidth", "0.5", "0.082|82.00"},
+            {T, "txtTrAn", "-14", "0.076|76.00"},
+            {T, "txtTrHeight", "0.3", "0.169|169.00"},
+            {T, "txtTrWidth", "0", "0.007|7.00"},
+            {T, "txtTrAn", "", "0.089|89.00"},
+            {V, "txtVAn", "-90", "-0.026|-26.00"},
+            {V, "txtVHeight", "0.3", "0.072|72.00"},
+        };
+        BoxCases::columns();
+        for (const auto &[page, box, typed, shown] : rows) // "txtVAn -90", "txtVAn empty"
+            BoxCases::add(qPrintable(QString(box) + u' ' + (*typed ? typed : "empty")), page, box, typed, shown);
+    }
+    void oneBoxChanged()
+    {
+        BoxCases::check([this](const Page *page, const QString &box, const QString &typed) {
+            run(page->filled + Steps{Step(Set, box, typed)});
+            QStringList shown; // the results, then any box that does not hold what was put in it
+            for (const QString &label : page->results) shown << text(label);
+            for (const Step &step : page->filled)
+                if (step.act == Set && text(step.what) != (step.what == box ? typed : step.text)) shown << step.what;
+            if (QGuiApplication::overrideCursor()) shown << "busy";
+            return shown.join(u'|');
+        });
+    }
+
+    // What clicks, keys and typing open and show; a row that goes on from the one
+    // before it runs that row's steps first.
+    void pages_data()
+    {
+        const bool On = true;
+        const std::tuple<const char *, bool, Steps, Expect> rows[] = {
+            {"pipe page", !On, {"cmdDWAB2"}, {.frames = "fraInput", .focus = "txtQT"}},
+            {"flow measurement twice", !On, {"cmdDWAB1", "cmdDWAB1"}, {.frames = "fraFM"}},
+            {"notch kept", !On, Notches + Steps{"cmdWRec", "cmdDWAB2", "cmdDWAB1"}, {"fraFM fraWeir fraWRec"}},
+            {"notch reopened", !On, Notches + Steps{"cmdWeirTrap", "AniPushButton2", "AniPushButton3"},
+                {"fraFM fraWeir fraWeirTrap"}},
+            {"V-notch then rectangular", !On, Notches + Steps{"cmdWeirV", "cmdWRec"}, {"fraFM fraWeir fraWRec"}},
+            {"sub-pages closed", !On, Orifice + Steps{"AniPushButton4", "AniPushButton3", "AniPushButton2"}, {"fraFM"}},
+            {"notches under the pipe page", !On, Notches + Steps{"cmdDWAB2"}, {.frames = "fraInput fraWeir"}},
+            {"access keys", !On, {{Key, "Alt+F"}, {Key, "Alt+P"}}, {.frames = "fraInput", .focus = "txtQT"}},
+            {"pipe page kept", !On, Pipe + Steps{"cmdDWAB1", "cmdDWAB2"},
+                {"fraInput fraOutput", "txtQT", {}, {{"txtQT", "10"}}}},
             // The roughness table shows while the roughness box has the focus, until
             // a roughness is picked (the one already there too) or typed.
-            {"cmdDWAB2 ^Tab ^Tab ^Tab", "focus fraKs?", "comE1|1"},
-            {"+ ^Tab", "fraKs?", "0"},
-            {"+ ^Shift+Tab", "fraKs?", "1"},
-            {"+ #0", "comE1 focus fraKs?", "0.5|comE1|0"},
-            {"+ ^Tab ^Shift+Tab", "fraKs?", "1"},
-            {"+ #0", "fraKs?", "0"},
-            {"+ ^Tab ^Shift+Tab comE1:7", "fraKs?", "0"},
-            {"cmdDWAB1 AniPushButton1 txtSODia=0.1", "lblCumec lblLiter marks", "||"},
-            {"+ txtSOH=2 cmdSOR", "lblCumec lblLiter marks", "0.048|47.73|cmdSOR:BF"},
-            {"+ cmdSOBRF", "lblCumec lblLiter marks", "0.025|24.60|cmdSOBRF:BF"},
-            {"+ cmdSOBRU", "lblCumec lblLiter marks", "0.037|36.90|cmdSOBRU:BF"},
-            {"+ txtSODia=0.0009 cmdSOR", "lblCumec marks", "0.037|cmdSOBRU:BF"},
-            {"+ txtSODia=0.1", "lblCumec marks", "0.048|cmdSOR:BF"},
-            {"+ AniPushButton4 AniPushButton1", "lblCumec lblLiter marks", "||cmdSOR:BF"},
-            {"+ txtSOH=2.0", "lblCumec lblLiter marks", "0.031|30.51|cmdSOSE:BF"},
-            {"cmdDWAB1 AniPushButton3 cmdWRec", "focus txtRecHeight txtRecWidth", "txtRecHeight||"},
-            {"+ txtRecHeight=0.2 cmdCon1 txtRecWidth=1.0", "lblRecCumec lblRecLiter marks", "0.161|161.00|cmdCon1:B"},
-            {"+ cmdCon2", "lblRecCumec lblRecLiter marks", "0.158|158.00|cmdCon2:B"},
-            {"+ txtRecWidth:0.5", "txtRecHeight txtRecWidth lblRecCumec marks", "|.5|0.158|cmdCon2:B"},
-            {"+ cmdWRec", "lblRecCumec marks", "|cmdCon2:B"},
-            {"+ txtRecHeight=0.2 txtRecWidth=0.5", "lblRecCumec lblRecLiter marks", "0.082|82.00|cmdCon:B"},
-            {"cmdDWAB1 AniPushButton3 cmdWeirTrap txtTrAn=14 cmdWeirV txtVHeight=0.2", "focus lblVCumec", "txtVHeight|"},
-            {"+ cmdWeirTrap", "focus txtTrAn lblTLiter", "txtTrHeight||"},
+            {"roughness table", !On, Rough, {.frames = "fraInput fraKs", .focus = "comE1"}},
+            {"roughness table left", On, {{Key, "Tab"}}, {.frames = "fraInput"}},
+            {"roughness table again", On, {{Key, "Shift+Tab"}}, {.frames = "fraInput fraKs"}},
+            {"roughness picked", On, {{Pick, "0"}},
+                {.frames = "fraInput", .focus = "comE1", .texts = {{"comE1", "0.5"}}}},
+            {"roughness table once more", On, TabBack, {.frames = "fraInput fraKs"}},
+            {"same roughness picked", On, {{Pick, "0"}}, {.frames = "fraInput"}},
+            {"roughness typed", On, TabBack + Steps{{Type, "comE1", "7"}}, {.frames = "fraInput"}},
+            // The orifice and rectangular kinds: the mark, and the figure of that kind.
+            {"orifice diameter only", !On, Orifice + Steps{{"txtSODia", "0.1"}},
+                {.marks = "", .texts = {{"lblCumec", ""}}}},
+            {"orifice rounded", On, {{"txtSOH", "2"}, "cmdSOR"},
+                {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}}}},
+            {"orifice running free", On, {"cmdSOBRF"}, {.marks = "cmdSOBRF:BF", .texts = {{"lblCumec", "0.025"}}}},
+            {"orifice running full", On, {"cmdSOBRU"}, {.marks = "cmdSOBRU:BF", .texts = {{"lblCumec", "0.037"}}}},
+            {"orifice kind under the guard", On, {{"txtSODia", "0.0009"}, "cmdSOR"}, {.marks = "cmdSOBRU:BF"}},
+            {"orifice kind after the guard", On, {{"txtSODia", "0.1"}},
+                {.marks = "cmdSOR:BF", .texts = {{"lblCumec", "0.048"}}}},
+            {"orifice reopened", On, {"AniPushButton4", "AniPushButton1"},
+                {.marks = "cmdSOR:BF", .texts = {{"lblLiter", ""}}}},
+            {"orifice sharp-edged again", On, {{"txtSOH", "2.0"}},
+                {.marks = "cmdSOSE:BF", .texts = {{"lblLiter", "30.51"}}}},
+            {"rectangular opened", !On, Notches + Steps{"cmdWRec"},
+                {.focus = "txtRecHeight", .texts = {{"txtRecWidth", ""}}}},
+            {"rectangular one side", On, {{"txtRecHeight", "0.2"}, "cmdCon1", {"txtRecWidth", "1.0"}},
+                {.marks = "cmdCon1:B", .texts = {{"lblRecCumec", "0.161"}}}},
+            {"rectangular fully contracted", On, {"cmdCon2"},
+                {.marks = "cmdCon2:B", .texts = {{"lblRecLiter", "158.00"}}}},
+            {"rectangular ratio too small", On, {{Type, "txtRecWidth", "0.5"}},
+                {.texts = {{"txtRecHeight", ""}, {"txtRecWidth", ".5"}, {"lblRecCumec", "0.158"}}}},
+            {"rectangular reopened", On, {"cmdWRec"}, {.marks = "cmdCon2:B", .texts = {{"lblRecCumec", ""}}}},
+            {"rectangular suppressed again", On, {{"txtRecHeight", "0.2"}, {"txtRecWidth", "0.5"}},
+                {.marks = "cmdCon:B", .texts = {{"lblRecCumec", "0.082"}}}},
+            {"V-notch after trapezoidal", !On,
+                Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, "cmdWeirV", {"txtVHeight", "0.2"}},
+                {.focus = "txtVHeight", .texts = {{"lblVCumec", ""}}}},
+            {"trapezoidal emptied", On, {"cmdWeirTrap"},
+                {.focus = "txtTrHeight", .texts = {{"txtTrAn", ""}, {"lblTLiter", ""}}}},
         };
-        for (auto [script, names, expected] : rows) {
-            if (script[0] != '+') init();
-            run(QString::fromLatin1(script[0] == '+' ? script + 1 : script));
-            QVERIFY2(look(names) == expected, qPrintable(script + QStringLiteral(": ") + look(names)));
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<Expect>("expect");
+        Steps before;
+        for (const auto &[name, goesOn, steps, expect] : rows) {
+            before = goesOn ? before + steps : steps;
+            QTest::newRow(name) << before << expect;
         }
+    }
+    void pages()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(Expect, expect);
+        run(steps);
+        if (!expect.frames.isNull()) QCOMPARE(frames(), expect.frames);
+        if (!expect.focus.isNull()) QCOMPARE(QApplication::focusWidget()->objectName(), expect.focus);
+        if (!expect.marks.isNull()) QCOMPARE(marks(), expect.marks);
+        for (auto [name, shown] : expect.texts) QCOMPARE(text(name), QString(shown));
+    }
+
+    // Neither the notch page's covered menu button nor Return in the roughness box
+    // does anything: the list stays as it was.
+    void coveredButtonAndReturnDoNothing()
+    {
+        run(Notches + Steps{"cmdWRec"});
         const QPoint menu = form->AniPushButton3->mapTo(form.get(), form->AniPushButton3->rect().center());
-        QVERIFY(form->childAt(menu) != form->AniPushButton3); // covered by the open notch page
-        run("cmdDWAB2 comE1:7");
-        QTest::keyClick(form->comE1, Qt::Key_Return); // confirms the text; the list stays as it was
+        QVERIFY(form->childAt(menu) != form->AniPushButton3);
+        run({"cmdDWAB2", {Type, "comE1", "7"}});
+        QTest::keyClick(form->comE1, Qt::Key_Return);
         QCOMPARE(QString::number(form->comE1->count()) + u' ' + form->comE1->currentText(), "10 7");
     }
 
-    // Every screen with figures in it rendered at full resolution, with no shown
-    // text box covered and every caption inside its label; then every control
-    // against the catalogue, and the tab order.
-    void everyScreenAndControlAsDesigned()
+    // The chosen kind's caption painted blue (0x00BBGGRR), the others not.
+    void chosenKindPaintedBlue()
     {
-        const char *screens[][2] = {
-            {"start", "~imgLogo(0)"}, {"pipe", "cmdDWAB2 txtQT=10 txtLOP=100 txtDOP=0.1 comE1=0.5 ^Tab ^Shift+Tab"},
-            {"orifice", "cmdDWAB1 AniPushButton1 txtSODia=0.1 txtSOH=2 cmdSOR"},
-            {"rectangular", "AniPushButton4 AniPushButton3 cmdWRec txtRecHeight=1 txtRecWidth=2"},
-            {"trapezoidal", "cmdWeirTrap txtTrAn=14 txtTrHeight=1 txtTrWidth=1"},
-            {"v-notch", "cmdWeirV txtVAn=90 txtVHeight=1"},
-        };
+        run(OrificePage.filled + Steps{"cmdSOR"});
         auto pixels = [](QWidget *button, QRgb colour) { // below the picture, where the caption is
             const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const auto *bits = reinterpret_cast<const QRgb *>(image.constScanLine(image.height() * 3 / 5));
-            return std::count(bits, reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height(), colour);
+            return std::count(
+                bits, reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height(), colour);
         };
-        for (auto [screen, script] : screens) {
-            run(script);
-            if (screen == QLatin1String("orifice")) // the chosen kind's caption painted blue (0x00BBGGRR), the others not
-                QVERIFY(pixels(form->cmdSOR, qRgb(0, 0, 255)) > 10 && pixels(form->cmdSOR, qRgb(255, 0, 0)) == 0
-                        && pixels(form->cmdSOSE, qRgb(0, 0, 255)) == 0 && pixels(form->cmdSOSE, qRgb(0, 0, 0)) > 10);
-            QVERIFY2(form->grab().size() == QSize(801, 561) * form->devicePixelRatio(), screen); // full resolution
-            for (QWidget *c : form->findChildren<QWidget *>()) {
-                if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty()) continue;
-                if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
-                    QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
-                if (auto *label = qobject_cast<Label *>(c)) {
-                    const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
-                    const QRect need = label->fontMetrics().boundingRect(
-                        QRect(0, 0, wrap ? label->width() : 9999, 9999), wrap, label->text());
-                    QVERIFY2(need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
-                }
+        QVERIFY(pixels(form->cmdSOR, qRgb(0, 0, 255)) > 10 && pixels(form->cmdSOR, qRgb(255, 0, 0)) == 0);
+        QVERIFY(pixels(form->cmdSOSE, qRgb(0, 0, 255)) == 0 && pixels(form->cmdSOSE, qRgb(0, 0, 0)) > 10);
+    }
+
+    // Every screen with figures in it, one after the other, rendered at full
+    // resolution, with no shown text box covered and every caption inside its label.
+    void everyScreen_data()
+    {
+        const Steps pipe = Pipe + TabBack, orifice = pipe + OrificePage.filled + Steps{"cmdSOR"};
+        const Steps rec =
+            orifice + Steps{"AniPushButton4", "AniPushButton3", "cmdWRec", {"txtRecHeight", "1"}, {"txtRecWidth", "2"}};
+        const Steps trap = rec + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "1"}, {"txtTrWidth", "1"}};
+        QTest::addColumn<Steps>("steps");
+        QTest::newRow("start") << Steps{{Hover, "imgLogo(0)"}};
+        QTest::newRow("pipe") << pipe;
+        QTest::newRow("orifice") << orifice;
+        QTest::newRow("rectangular") << rec;
+        QTest::newRow("trapezoidal") << trap;
+        QTest::newRow("v-notch") << trap + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "1"}};
+    }
+    void everyScreen()
+    {
+        QFETCH(Steps, steps);
+        run(steps);
+        QCOMPARE(form->grab().size(), QSize(801, 561) * form->devicePixelRatio());
+        for (QWidget *c : form->findChildren<QWidget *>()) {
+            if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty())
+                continue;
+            if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
+                QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
+            if (auto *label = qobject_cast<Label *>(c)) {
+                const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+                const QRect need = label->fontMetrics().boundingRect(
+                    QRect(0, 0, wrap ? label->width() : 9999, 9999), wrap, label->text());
+                QVERIFY2(
+                    need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
             }
         }
-        for (const QString &section : QString(Catalogue).split(u'@', Qt::SkipEmptyParts)) {
-            const QString container = section.section(u' ', 0, 0);
+    }
+
+    // Each control against the catalogue: container, place (or the edge an
+    // auto-size label keeps), text colour and font.
+    void catalogue_data()
+    {
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("at");
+        QTest::addColumn<QString>("font");
+        for (const QString &section : QString(Catalogue).split(u'@', Qt::SkipEmptyParts))
             for (const QString &record : section.section(u' ', 1).split(QStringLiteral("; "))) {
                 const QStringList f = record.simplified().split(u' ');
-                QWidget *c = w(f[0]);
-                QVERIFY2(c && c->parentWidget() == w(container), qPrintable(f[0]));
-                QString font = f[5];
-                const QChar grow = font.endsWith(u'<') || font.endsWith(u'>') ? font.back() : QChar();
-                font.remove(u'<').remove(u'>');
-                const auto px = [&](int i) { return qRound(f[i].toInt() / 15.0); }; // 15 twips a pixel
-                const QRect at(px(1), px(2), px(3), px(4)), now = c->geometry();
-                const bool edgeKept = grow == u'<' ? now.left() == at.left() : now.right() == at.right();
-                QVERIFY2(grow.isNull() ? now == at : now.top() == at.top() && edgeKept, qPrintable(f[0]));
-                if (font.contains(u'/'))
-                    QVERIFY2(c->palette().color(QPalette::WindowText) == Colours[font.back()], qPrintable(f[0]));
-                font = font.section(u'/', 0, 0).replace(u'F', QStringLiteral("9.75B"));
-                const QFont cf = c->font();
-                const int pixels = qRound(font.section(QRegularExpression("[BIU]"), 0, 0).toDouble() * 96 / 72);
-                QVERIFY2(font == u"-" || (cf.pixelSize() == pixels && cf.bold() == font.contains(u'B')
-                                           && cf.italic() == font.contains(u'I') && cf.underline() == font.contains(u'U')),
-                         qPrintable(f[0]));
+                const auto px = [&](int i) { return f[i].toInt(); };
+                QTest::newRow(qPrintable(f[0]))
+                    << section.section(u' ', 0, 0) << QRect(px(1), px(2), px(3), px(4)) << f[5];
             }
-        }
+    }
+    void catalogue()
+    {
+        QFETCH(QString, container);
+        QFETCH(QRect, at);
+        QFETCH(QString, font);
+        QWidget *c = w(QTest::currentDataTag());
+        QVERIFY(c && c->parentWidget() == w(container));
+        const QChar grow = font.endsWith(u'<') || font.endsWith(u'>') ? font.back() : QChar();
+        font.remove(u'<').remove(u'>');
+        const QRect now = c->geometry();
+        const bool edgeKept = grow == u'<' ? now.left() == at.left() : now.right() == at.right();
+        QVERIFY(grow.isNull() ? now == at : now.top() == at.top() && edgeKept);
+        if (font.contains(u'/')) QCOMPARE(c->palette().color(QPalette::WindowText), Colours[font.back()]);
+        font = font.section(u'/', 0, 0).replace(u'F', QStringLiteral("9.75B"));
+        const QFont cf = c->font();
+        const int pixels = qRound(font.section(QRegularExpression("[BIU]"), 0, 0).toDouble() * 96 / 72);
+        QVERIFY(font == u"-"
+            || (cf.pixelSize() == pixels && cf.bold() == font.contains(u'B') && cf.italic() == font.contains(u'I')
+                && cf.underline() == font.contains(u'U')));
+    }
+
+    void tabOrder()
+    {
         QStringList chain{"txtQT"}; // the focus chain is a ring: once round from the first
         for (QWidget *c = form->txtQT->nextInFocusChain(); c != form->txtQT; c = c->nextInFocusChain())
             if (QString(TabOrder).split(u' ').contains(c->objectName())) chain << c->objectName();
