@@ -111,6 +111,8 @@ public:
     ImageBox *imgLogo;
 
 private:
+    void chooseOrifice(OrificeKind kind);
+    void chooseContraction(Contraction condition);
     void wireRoughnessBox();
     // Writes a flow page's discharge, the m³/s caption first; false when there is
     // no pair to show (a figure would not be finite).

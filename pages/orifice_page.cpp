@@ -23,25 +23,16 @@ void frmQvOpen::CalcSO()
     for (auto [button, kind] : kinds) button->markChosen(kind == SOKind);
 }
 
-void frmQvOpen::cmdSOSE_Click()
+// A kind button chooses its kind and recomputes, whatever the boxes hold.
+void frmQvOpen::chooseOrifice(OrificeKind kind)
 {
-    SOKind = OrificeKind::SharpEdged;
+    SOKind = kind;
     CalcSO();
 }
-void frmQvOpen::cmdSOR_Click()
-{
-    SOKind = OrificeKind::Rounded;
-    CalcSO();
-}
-void frmQvOpen::cmdSOBRF_Click()
-{
-    SOKind = OrificeKind::BordaRunningFree;
-    CalcSO();
-}
-void frmQvOpen::cmdSOBRU_Click()
-{
-    SOKind = OrificeKind::BordaRunningFull;
-    CalcSO();
-}
+
+void frmQvOpen::cmdSOSE_Click() { chooseOrifice(OrificeKind::SharpEdged); }
+void frmQvOpen::cmdSOR_Click() { chooseOrifice(OrificeKind::Rounded); }
+void frmQvOpen::cmdSOBRF_Click() { chooseOrifice(OrificeKind::BordaRunningFree); }
+void frmQvOpen::cmdSOBRU_Click() { chooseOrifice(OrificeKind::BordaRunningFull); }
 void frmQvOpen::txtSODia_Change() { CalcSO(); }
 void frmQvOpen::txtSOH_Change() { CalcSO(); }

@@ -31,20 +31,15 @@ void frmQvOpen::CalcRec()
     for (auto [button, condition] : conditions) button->setForeColor(condition == RecContraction ? vbBlue : vbBlack);
 }
 
-void frmQvOpen::cmdCon_Click()
+// A condition button chooses its condition and recomputes.
+void frmQvOpen::chooseContraction(Contraction condition)
 {
-    RecContraction = Contraction::Suppressed;
+    RecContraction = condition;
     CalcRec();
 }
-void frmQvOpen::cmdCon1_Click()
-{
-    RecContraction = Contraction::OneSide;
-    CalcRec();
-}
-void frmQvOpen::cmdCon2_Click()
-{
-    RecContraction = Contraction::Full;
-    CalcRec();
-}
+
+void frmQvOpen::cmdCon_Click() { chooseContraction(Contraction::Suppressed); }
+void frmQvOpen::cmdCon1_Click() { chooseContraction(Contraction::OneSide); }
+void frmQvOpen::cmdCon2_Click() { chooseContraction(Contraction::Full); }
 void frmQvOpen::txtRecHeight_Change() { CalcRec(); }
 void frmQvOpen::txtRecWidth_Change() { CalcRec(); }

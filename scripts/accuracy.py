@@ -451,33 +451,35 @@ def plots(re, rel, err, visc, vn, vh, sup, sup_h, rect_p, full, full_h, full_b, 
     fig.tight_layout()
     savefig(fig, "headloss-temperature.png")
 
+    def notch_panel(ax, title, xlabel, ylabel=False, legend=True):
+        ax.set_title(title)
+        ax.set_xlabel(xlabel)
+        if ylabel:
+            ax.set_ylabel("page against standard (%)")
+        if legend:
+            ax.legend(fontsize=7)
+
     # each notch against its standard
     fig, axs = plt.subplots(2, 2, figsize=(8, 6.4))
     ax = axs[0, 0]
     for angle in sorted(vn):
         ax.plot(vh, vn[angle][2], label="%d°" % angle)
-    ax.set_title("V-notch against Kindsvater-Shen\n(fully contracted, h 0.05-0.38 m)")
-    ax.set_xlabel("head h (m)")
-    ax.set_ylabel("page against standard (%)")
-    ax.legend(fontsize=7)
+    notch_panel(ax, "V-notch against Kindsvater-Shen\n(fully contracted, h 0.05-0.38 m)", "head h (m)", True)
     ax = axs[0, 1]
     for p in rect_p:
         ax.plot(sup_h[p] / p, sup[p], label="P %.1f m" % p)
-    ax.set_title("Suppressed rectangular, L 1 m, against\nKindsvater-Carter (h/P up to 2.5)")
-    ax.set_xlabel("h / P (head over approach-pool depth)")
-    ax.legend(fontsize=7)
+    notch_panel(ax, "Suppressed rectangular, L 1 m, against\nKindsvater-Carter (h/P up to 2.5)",
+                "h / P (head over approach-pool depth)")
     ax = axs[1, 0]
     valid = full_h <= 0.5 * full_b
     ax.plot(full_h[valid] / full_b, full[valid], color="tab:blue", label="within h/b 0.5")
     ax.plot(full_h[~valid] / full_b, full[~valid], color="tab:blue", ls="--", label="beyond (page accepts up to 4)")
-    ax.set_title("Fully contracted rectangular, L 0.3 m, P 0.6 m,\nagainst Kindsvater-Carter (b/B 0.2)")
-    ax.set_xlabel("h / b (head over notch width)")
-    ax.set_ylabel("page against standard (%)")
-    ax.legend(fontsize=7)
+    notch_panel(ax, "Fully contracted rectangular, L 0.3 m, P 0.6 m,\nagainst Kindsvater-Carter (b/B 0.2)",
+                "h / b (head over notch width)", True)
     ax = axs[1, 1]
     ax.plot(trap_h, trap)
-    ax.set_title("Trapezoid 1:4 (14.04°), B 0.5 m, against\nCipolletti (h 0.06 m to B/3)")
-    ax.set_xlabel("head h (m)")
+    notch_panel(ax, "Trapezoid 1:4 (14.04°), B 0.5 m, against\nCipolletti (h 0.06 m to B/3)", "head h (m)",
+                legend=False)
     for a in axs.flat:
         a.axhline(0, color="k", lw=0.8)
     fig.tight_layout()
