@@ -17,7 +17,7 @@ namespace {
 
 class QuitAfterFirstPaint : public QObject {
 public:
-    explicit QuitAfterFirstPaint(const QElapsedTimer &clock) : m_clock(clock) { }
+    explicit QuitAfterFirstPaint(const QElapsedTimer &clock) : m_clock(clock) {}
     qint64 paintedAfterMs = -1;
 
 protected:

@@ -67,9 +67,9 @@ enum Act { Click, Set, Type, Key, Hover, Pick };
 struct Step {
     Act act;
     QString what, text;
-    Step(const char *control) : act(Click), what(control) { }
-    Step(const char *box, const char *text) : act(Set), what(box), text(text) { }
-    Step(Act act, const QString &what, const QString &text = {}) : act(act), what(what), text(text) { }
+    Step(const char *control) : act(Click), what(control) {}
+    Step(const char *box, const char *text) : act(Set), what(box), text(text) {}
+    Step(Act act, const QString &what, const QString &text = {}) : act(act), what(what), text(text) {}
 };
 using Steps = QList<Step>;
 const Steps Pipe{"cmdDWAB2", {"txtQT", "10"}, {"txtLOP", "100"}, {"txtDOP", "0.1"}, {"comE1", "0.5"}};

@@ -15,7 +15,7 @@ QColor colorFromBgr(quint32 bgr) { return QColor(int(bgr & 0xFF), int((bgr >> 8)
 // checked, a blue caption as selected.
 class AccessibleButton : public QAccessibleWidget {
 public:
-    explicit AccessibleButton(AniPushButton *b) : QAccessibleWidget(b, QAccessible::Button) { }
+    explicit AccessibleButton(AniPushButton *b) : QAccessibleWidget(b, QAccessible::Button) {}
     AniPushButton *button() const { return static_cast<AniPushButton *>(widget()); }
 
     QString text(QAccessible::Text t) const override
