@@ -23,20 +23,17 @@ template <typename R, typename... A> struct Cases<R(A...)> {
         columns();
         for (const auto &row : rows) std::apply(add, row);
     }
-    // The running row's arguments and expected result.
-    static const std::tuple<A...> &arguments()
-    {
-        return *static_cast<std::tuple<A...> *>(QTest::qData("arguments", qMetaTypeId<std::tuple<A...>>()));
-    }
-    static const R &expected() { return *static_cast<R *>(QTest::qData("expected", qMetaTypeId<R>())); }
     // The running row's result from f against the expected one; numbers to the
     // bit, not by QCOMPARE's fuzzy equality.
     template <typename F> static void check(F f)
     {
-        const R got = std::apply(f, arguments());
+        using Arguments = std::tuple<A...>;
+        QFETCH(Arguments, arguments);
+        QFETCH(R, expected);
+        const R got = std::apply(f, arguments);
         if constexpr (std::is_floating_point_v<R>)
-            QCOMPARE(QString::number(got, 'g', 17), QString::number(expected(), 'g', 17));
+            QCOMPARE(QString::number(got, 'g', 17), QString::number(expected, 'g', 17));
         else
-            QCOMPARE(got, expected());
+            QCOMPARE(got, expected);
     }
 };

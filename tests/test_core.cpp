@@ -148,6 +148,7 @@ private slots:
             {"never settles", 0.002, 1, 1, 1000, "-"},
             {"diameter underflows", 10, 100, 1e-200, 0.5, "-"},
             {"1e308 l/s", 1e308, 1, 1, 1, "-"},
+            {"headloss overflows", 1e300, 1, 1, 0.5, "-"},
             {"Reynolds overflows", 1.7e308, 1e-305, 1, 0.5, "-"},
             {"infinite roughness", 10, 100, 0.1, HUGE_VAL, "-"},
         });
