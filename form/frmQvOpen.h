@@ -3,9 +3,8 @@
 // one event to the next. The numbers themselves are computed by the Qt-free core.
 #pragma once
 
+#include "form/choices.h"
 #include "form/numbers.h"
-#include "pages/orifice.h"
-#include "pages/rectangular_notch.h"
 
 #include <QDateTime>
 #include <QHash>

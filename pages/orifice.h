@@ -1,11 +1,10 @@
 // Discharge of a small circular orifice in the wall of an open tank.
 #pragma once
 
+#include "form/choices.h"
+
 #include <optional>
 #include <string>
-
-// The orifice kinds by their 16-bit codes; None: no kind chosen yet.
-enum class OrificeKind : short { None = 0, SharpEdged = 1, Rounded = 2, BordaRunningFree = 3, BordaRunningFull = 4 };
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
 // Empty for an unknown kind, and unless every value on the way is finite (allFinite).

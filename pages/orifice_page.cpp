@@ -2,6 +2,7 @@
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
+#include "pages/orifice.h"
 #include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 

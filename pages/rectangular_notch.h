@@ -1,10 +1,9 @@
 // Discharge over a sharp-crested rectangular notch (Francis formula).
 #pragma once
 
-#include <string>
+#include "form/choices.h"
 
-// The end-contraction conditions by their 16-bit codes.
-enum class Contraction : short { Suppressed = 0, OneSide = 1, Full = 2 };
+#include <string>
 
 struct RectangularResult {
     enum Outcome {
