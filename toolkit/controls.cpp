@@ -56,7 +56,7 @@ namespace {
 constexpr const char *CueProperty = "quorvelCue", *NoteProperty = "quorvelNote",
                      *DescriptionProperty = "quorvelDescription";
 
-// Dark orange, 5.6:1 on white and 5.4:1 on the result panels' light yellow; the
+// Dark orange, 5.5:1 on white and 5.4:1 on the result panels' light yellow; the
 // grey of a kept figure, 4.5:1 on white.
 const QColor CueColour(0xb3, 0x47, 0x00), StaleColour(0x76, 0x76, 0x76);
 
