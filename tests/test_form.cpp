@@ -1,7 +1,7 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases
+// runs this at device pixel ratios 1, 1.5 and 2. Figures are the design's worked cases
 // or their formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
@@ -12,6 +12,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+
+#include <cmath>
 
 namespace {
 
@@ -137,6 +139,44 @@ class FormTest : public QObject {
             return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "")
                                       : QString();
         });
+    }
+
+    // A focused button's ring changes no pixel of its caption or picture (all that
+    // differs from the face inside the edge, which a chosen button draws two pixels
+    // wide and which at fractional ratios reaches into the next device pixel), and
+    // stands out from the face at 3:1 at least.
+    static void focusRingClearOfCaption(AniPushButton *button)
+    {
+        const QImage rest = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        button->setFocus(Qt::TabFocusReason);
+        const QImage focused = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const qreal ratio = rest.devicePixelRatio();
+        const QRectF inside = QRectF(button->rect()).adjusted(2.5, 2.5, -3.5, -3.5);
+        QHash<QRgb, int> colours;
+        for (int y = 0; y < rest.height(); ++y)
+            for (int x = 0; x < rest.width(); ++x) colours[rest.pixel(x, y)]++;
+        const QRgb face = std::max_element(colours.keyValueBegin(), colours.keyValueEnd(),
+            [](auto a, auto b) { return a.second < b.second; })->first;
+        const auto luminance = [](QRgb c) {
+            double sum = 0;
+            for (auto [v, weight] : {std::pair(qRed(c), 0.2126), {qGreen(c), 0.7152}, {qBlue(c), 0.0722}}) {
+                const double s = v / 255.0;
+                sum += weight * (s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4));
+            }
+            return sum + 0.05;
+        };
+        int ring = 0;
+        for (int y = 0; y < rest.height(); ++y)
+            for (int x = 0; x < rest.width(); ++x) {
+                const QRgb was = rest.pixel(x, y), is = focused.pixel(x, y);
+                if (was == is) continue;
+                ++ring;
+                const QString at = button->objectName() + QStringLiteral(" at %1,%2").arg(x).arg(y);
+                QVERIFY2(was == face || !inside.contains(QPointF(x + 0.5, y + 0.5) / ratio), qPrintable(at));
+                QVERIFY2(std::max(luminance(is), luminance(face)) / std::min(luminance(is), luminance(face)) >= 3,
+                    qPrintable(at));
+            }
+        QVERIFY2(ring >= button->width() + button->height(), qPrintable(button->objectName()));
     }
 
     void run(const Steps &steps)
@@ -400,6 +440,8 @@ private slots:
                 continue;
             if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
                 QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
+            if (auto *button = qobject_cast<AniPushButton *>(c)) focusRingClearOfCaption(button);
+            if (QTest::currentTestFailed()) return;
             if (auto *label = qobject_cast<Label *>(c)) {
                 const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
                 const QRect need = label->fontMetrics().boundingRect(
