@@ -226,11 +226,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // Started as -reverse starts it, the window keeps one direction, left to right:
+    // the parent, the form, every control and the roughness box's list.
     void parentWindowHoldsTheFormMaximized()
     {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        setUpApplication();
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
+        window.form->comE1->view();
+        for (const QWidget *w : window.parent->findChildren<QWidget *>())
+            QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
     }
 
     void startsWithNothingOpen()
