@@ -313,6 +313,8 @@ ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
     const bool drawing = resource.endsWith(QLatin1String(".svg"));
     m_bitmap = QImage(drawing ? resource.chopped(4) + QLatin1String(".png") : resource);
 }
+
+bool ImageBox::hasPicture() const { return !m_bitmap.isNull(); }
 #else
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
@@ -321,9 +323,9 @@ ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
     else
         m_bitmap = QImage(resource);
 }
-#endif
 
 bool ImageBox::hasPicture() const { return m_svg ? m_svg->isValid() : !m_bitmap.isNull(); }
+#endif
 
 // A bitmap is reduced by averaging the pixels each screen pixel covers: sampled
 // while painting instead, a large bitmap drawn small turns jagged.
