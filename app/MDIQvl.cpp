@@ -5,6 +5,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QScrollBar>
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
@@ -21,9 +23,30 @@ MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 }
 
+namespace {
+
+// The calculator window's title bar as tall as its caption needs: the style's own
+// height fits only the usual desktop font sizes, and a larger one (18 points, say)
+// would lose the bottom of "Pipeline quorvel". The caption keeps the desktop's
+// font size, as the parent window's title does.
+class TitleBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int height = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric != PM_TitleBarHeight || !option) return height;
+        return qMax(height, option->fontMetrics.height() + 6); // 3 pixels above and below the line
+    }
+};
+
+} // namespace
+
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
     QMdiSubWindow *child = m_area->addSubWindow(form);
+    auto *titleBar = new TitleBarStyle;
+    titleBar->setParent(child);
+    child->setStyle(titleBar);
     child->setWindowIcon(form->windowIcon());
     // No system menu: the title bar draws its close button with it.
     child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);

@@ -1,7 +1,7 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases
+// runs this at device pixel ratios 1, 1.5 and 2. Figures are the design's worked cases
 // or their formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
@@ -13,6 +13,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+
+#include <cmath>
 
 namespace {
 
@@ -141,6 +143,40 @@ class FormTest : public QObject {
         });
     }
 
+    // A focused button's ring changes no pixel of its caption or picture (all that
+    // differs from the face inside the edge, which a chosen button draws two pixels
+    // wide and which at fractional ratios reaches into the next device pixel), and
+    // stands out from the face at 3:1 at least.
+    static void focusRingClearOfCaption(AniPushButton *button)
+    {
+        const auto grab = [button] { return button->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        const QImage rest = grab();
+        button->setFocus(Qt::TabFocusReason);
+        const QImage focused = grab();
+        const QRectF inside = QRectF(button->rect()).adjusted(2.5, 2.5, -3.5, -3.5);
+        QHash<QRgb, int> count; // the face is the commonest colour
+        for (int i = 0; i < rest.width() * rest.height(); ++i) ++count[rest.pixel(i % rest.width(), i / rest.width())];
+        const QRgb face = std::max_element(count.keyValueBegin(), count.keyValueEnd(),
+            [](auto a, auto b) { return a.second < b.second; })->first;
+        const auto luminance = [](QRgb c) { // relative luminance + 0.05, as WCAG's contrast ratio takes it
+            const auto linear = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) + 0.05;
+        };
+        int ring = 0;
+        for (int y = 0; y < rest.height(); ++y)
+            for (int x = 0; x < rest.width(); ++x) {
+                const QRgb was = rest.pixel(x, y), is = focused.pixel(x, y);
+                if (was == is) continue;
+                ++ring;
+                const QString at = button->objectName() + QStringLiteral(" at %1,%2").arg(x).arg(y);
+                QVERIFY2(was == face || !inside.contains(QPointF(x + 0.5, y + 0.5) / rest.devicePixelRatio()),
+                    qPrintable(at));
+                QVERIFY2(std::max(luminance(is), luminance(face)) / std::min(luminance(is), luminance(face)) >= 3,
+                    qPrintable(at));
+            }
+        QVERIFY2(ring >= button->width() + button->height(), qPrintable(button->objectName()));
+    }
+
     void run(const Steps &steps)
     {
         for (const Step &step : steps) {
@@ -193,11 +229,18 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // Started as -reverse starts it, the window keeps one direction, left to right:
+    // the parent, the form, every control and the roughness box's list.
     void parentWindowHoldsTheFormMaximized()
     {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        setUpApplication();
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
+        window.form->comE1->view();
+        for (const QWidget *w : window.parent->findChildren<QWidget *>())
+            QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
     }
 
     void startsWithNothingOpen()
@@ -477,7 +520,8 @@ private slots:
     }
 
     // Every screen with figures in it, one after the other, rendered at full
-    // resolution, with no shown text box covered and every caption inside its label.
+    // resolution, with no shown text box covered, every caption inside its label and
+    // every shown button's focus ring clear of its caption.
     void everyScreen_data()
     {
         const Steps pipe = Pipe + TabBack, orifice = pipe + OrificePage.filled + Steps{"cmdSOR"};
@@ -509,6 +553,11 @@ private slots:
                 QVERIFY2(
                     need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
             }
+        }
+        // Last, since focusing a button hides the roughness table checked above.
+        for (AniPushButton *button : form->findChildren<AniPushButton *>()) {
+            if (button->isVisibleTo(form.get())) focusRingClearOfCaption(button);
+            if (QTest::currentTestFailed()) return;
         }
     }
 

@@ -422,43 +422,43 @@ void Shape::paintEvent(QPaintEvent *)
 
 // Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
 // rendered from its SVG at build time, at twice the control's size; see
-// cmake/windows.cmake. Both kinds are stretched to the control, aspect not kept.
+// cmake/windows.cmake. Every kind is stretched to the control, aspect not kept.
 #ifdef QUORVEL_DRAWINGS_AS_PNG
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
-    if (resource.endsWith(QLatin1String(".svg")))
-        m_drawing = QImage(resource.chopped(4) + QLatin1String(".png"));
-    else
-        m_pixmap = QPixmap(resource);
+    const bool drawing = resource.endsWith(QLatin1String(".svg"));
+    m_bitmap = QImage(drawing ? resource.chopped(4) + QLatin1String(".png") : resource);
 }
 
-bool ImageBox::hasDrawing() const { return !m_drawing.isNull(); }
-
-QPixmap ImageBox::renderDrawing(QSize pixels) const
-{
-    return QPixmap::fromImage(m_drawing.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
+bool ImageBox::hasPicture() const { return !m_bitmap.isNull(); }
 #else
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
     if (resource.endsWith(QLatin1String(".svg")))
         m_svg = new QSvgRenderer(resource, this);
     else
-        m_pixmap = QPixmap(resource);
+        m_bitmap = QImage(resource);
 }
 
-bool ImageBox::hasDrawing() const { return m_svg && m_svg->isValid(); }
-
-QPixmap ImageBox::renderDrawing(QSize pixels) const
-{
-    QPixmap drawing(pixels);
-    drawing.fill(Qt::transparent);
-    QPainter r(&drawing);
-    r.setRenderHint(QPainter::Antialiasing);
-    m_svg->render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    return drawing;
-}
+bool ImageBox::hasPicture() const { return m_svg ? m_svg->isValid() : !m_bitmap.isNull(); }
 #endif
+
+// A bitmap is reduced by averaging the pixels each screen pixel covers: sampled
+// while painting instead, a large bitmap drawn small turns jagged.
+QPixmap ImageBox::renderPicture(QSize pixels) const
+{
+#ifndef QUORVEL_DRAWINGS_AS_PNG
+    if (m_svg) {
+        QPixmap drawing(pixels);
+        drawing.fill(Qt::transparent);
+        QPainter r(&drawing);
+        r.setRenderHint(QPainter::Antialiasing);
+        m_svg->render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        return drawing;
+    }
+#endif
+    return QPixmap::fromImage(m_bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
@@ -470,18 +470,17 @@ void ImageBox::paintEvent(QPaintEvent *)
         const QRect caption = frame->captionRect().translated(-pos());
         if (caption.intersects(rect())) p.setClipRegion(QRegion(rect()) - caption);
     }
-    if (hasDrawing()) {
-        // Rendered once per size and pixel ratio: a keystroke that repaints a
-        // button over a drawing then costs a bitmap copy, not a vector render.
-        const qreal ratio = devicePixelRatioF();
-        if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
-            || m_rendered.devicePixelRatio() != ratio) {
-            m_rendered = renderDrawing((QSizeF(size()) * ratio).toSize());
-            m_rendered.setDevicePixelRatio(ratio);
-        }
-        p.drawPixmap(0, 0, m_rendered);
-    } else if (!m_pixmap.isNull())
-        p.drawPixmap(rect(), m_pixmap);
+    if (!hasPicture()) return;
+    // Rendered once per size and pixel ratio, at the screen's pixels: a keystroke
+    // that repaints a button over a drawing then costs a bitmap copy, not a
+    // vector render, and no picture is stretched while painting.
+    const qreal ratio = devicePixelRatioF();
+    if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
+        || m_rendered.devicePixelRatio() != ratio) {
+        m_rendered = renderPicture((QSizeF(size()) * ratio).toSize());
+        m_rendered.setDevicePixelRatio(ratio);
+    }
+    p.drawPixmap(0, 0, m_rendered);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent *event)

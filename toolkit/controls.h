@@ -187,13 +187,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    bool hasDrawing() const;
-    QPixmap renderDrawing(QSize pixels) const; // the drawing stretched to pixels
+    bool hasPicture() const;
+    QPixmap renderPicture(QSize pixels) const; // the picture stretched to pixels
 
     QSvgRenderer *m_svg = nullptr;
-    QImage m_drawing; // a drawing rendered at build time, where Qt reads no SVG
-    QPixmap m_pixmap;
-    QPixmap m_rendered; // the drawing at the current size
+    // A bitmap: the logo, the bullet, or a drawing rendered at build time where Qt reads no SVG.
+    QImage m_bitmap;
+    QPixmap m_rendered; // the picture at the current size
 };
 
 // Picture box used as the button strip: reports mouse moves over its bare surface.
