@@ -1,11 +1,14 @@
 #include "app/MDIQvl.h"
 
+#include "app/manual.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QScrollBar>
+#include <QShortcut>
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
@@ -19,6 +22,9 @@ MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
+    // F1: the user manual.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { showManual(this); });
 }
 
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)

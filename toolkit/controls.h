@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QSvgRenderer;
 
 // The longest text an input box takes. A box only ever holds a number: 32
@@ -55,8 +57,8 @@ public:
     void setTextFitted(const QString &caption);
     // A result: the mouse selects its text, Ctrl+C and the context menu's Copy
     // copy it (the whole caption when nothing is selected). A click gives it the
-    // focus, Tab never does.
-    void setCopyable();
+    // focus, Tab never does. The menu's "Copy calculation" runs copyCalculation.
+    void setCopyable(std::function<void()> copyCalculation);
 
 signals:
     void captionChanged(); // by setTextFitted, to a different text
@@ -68,6 +70,7 @@ protected:
 private:
     void fitToCaption();
     bool m_autoSize = false;
+    std::function<void()> m_copyCalculation;
 };
 
 // Editable drop-down combo box; editTextChanged is its Change, activated its Click.
