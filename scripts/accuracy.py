@@ -764,7 +764,7 @@ def print_snippets(v):
   {o10} % at 0.10 m).
 - Orifice coefficients against textbook values: sharp-edged 0.62 reads {sharp} % above 0.61, Borda
   running full 0.75 reads {borda} % above 0.707.""".format(**facts))
-    print("\naccuracy: for packaging/quorvel.1 (section ACCURACY):\n")
+    print("\naccuracy: for packaging/quorvel.1.in (section ACCURACY):\n")
     print(""".SH ACCURACY
 The friction factor is at most {max}\\ % off Colebrook\\-White solved to machine
 precision (median {med}\\ %, over 100\\ 000 random pipes above Re\\ 4000).
@@ -776,8 +776,9 @@ Below Re\\ 2000 the flow is laminar, yet Colebrook\\-White is applied
 A 90\\(de V\\-notch reads {vlo}\\(en{vhi}\\ % above Kindsvater\\-Shen over its valid
 heads (0.05\\(en0.38\\ m), and its l/s figure, read back from the m\\(S3/s text,
 can be more than 1\\ % off the unrounded flow at heads up to {vmax}\\ m.
-The full report is docs/accuracy.md in the source tree, written by
-.BR scripts/accuracy .""".format(**facts))
+The full report is
+.IR @QUORVEL_DOC_PATH@/accuracy.md ,
+with its plots.""".format(**facts))
 
 
 if __name__ == "__main__":
