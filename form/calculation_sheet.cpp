@@ -1,5 +1,7 @@
 #include "form/calculation_sheet.h"
 
+#include "toolkit/controls.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -8,10 +10,6 @@
 #include <QMimeData>
 
 namespace {
-
-// Set on a box or a figure while it carries a mark: the sentences its tooltip
-// shows ("Read as 1. ...", "Earlier result: ...", "Outside the range: ...").
-constexpr const char *CueProperty = "quorvelCue";
 
 // The unit at the end of an accessible name ("Head above the crest, metres"),
 // as a calculation sheet writes it.
@@ -34,7 +32,7 @@ SheetRow namedRow(const QWidget *w, const QString &value)
 {
     const QString name = w->accessibleName();
     return {name.section(QStringLiteral(", "), 0, 0), value, unitSymbol(name.section(QStringLiteral(", "), 1)),
-        w->property(CueProperty).toString()};
+        cueOf(w)}; // the words of its mark: "Read as 1. ...", "Earlier result ...", "Outside the range: ..."
 }
 
 } // namespace
