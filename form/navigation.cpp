@@ -1,8 +1,8 @@
 // Page navigation: handlers that show and hide frames, and the notch selectors,
 // which also empty the notch they show. Each sets the flags absolutely; the
 // current page is nothing but the set of visible frames.
-#include "form/frmQvOpen.h"
 #include "form/calculation_sheet.h"
+#include "form/frmQvOpen.h"
 #include "toolkit/controls.h"
 
 #include <array>

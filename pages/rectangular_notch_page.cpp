@@ -48,7 +48,8 @@ CalculationSheet frmQvOpen::SheetRec() const
     for (auto [button, condition, name] : conditions)
         if (sheet.figures.isEmpty() ? condition == RecContraction : button->foreColor() == vbBlue) {
             const int n = int(condition); // the number of end contractions
-            sheet.inputs << SheetRow{QStringLiteral("End contractions"), QString::number(n), {}, QString::fromUtf8(name)};
+            sheet.inputs << SheetRow{
+                QStringLiteral("End contractions"), QString::number(n), {}, QString::fromUtf8(name)};
             sheet.method = QStringLiteral("Francis, Q = 1.84 (L − 0.1 n H) H^1.5 with n = %1; ").arg(n);
         }
     sheet.method += QStringLiteral("l/s = the m³/s figure shown × 1000");
