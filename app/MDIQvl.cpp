@@ -1,5 +1,7 @@
 #include "app/MDIQvl.h"
 
+#include "app/manual.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QMdiArea>
@@ -8,6 +10,7 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QScrollBar>
+#include <QShortcut>
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
@@ -21,6 +24,9 @@ MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this)
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
+    // F1: the user manual.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { showManual(this); });
 }
 
 namespace {

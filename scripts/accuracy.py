@@ -697,7 +697,7 @@ def print_snippets(v):
         "l400": h["Laminar, Re 400: headloss / 64/Re headloss"], "vmax": "%.3f" % v["v_ls"][3],
         "vlo": "%.1f" % v["vn"][90][2].min(), "vhi": "%.1f" % v["vn"][90][2].max(),
     }
-    print("\naccuracy: for packaging/quorvel.1 (section ACCURACY):\n")
+    print("\naccuracy: for packaging/quorvel.1.in (section ACCURACY):\n")
     print(""".SH ACCURACY
 The friction factor is at most {max}\\ % off Colebrook\\-White solved to machine
 precision (median {med}\\ %, over 100\\ 000 random pipes above Re\\ 4000).
@@ -709,8 +709,9 @@ Below Re\\ 2000 the flow is laminar, yet Colebrook\\-White is applied
 A 90\\(de V\\-notch reads {vlo}\\(en{vhi}\\ % above Kindsvater\\-Shen over its valid
 heads (0.05\\(en0.38\\ m), and its l/s figure, read back from the m\\(S3/s text,
 can be more than 1\\ % off the unrounded flow at heads up to {vmax}\\ m.
-The full report is docs/accuracy.md in the source tree, written by
-.BR scripts/accuracy .""".format(**facts))
+The full report is
+.IR @QUORVEL_DOC_PATH@/accuracy.md ,
+with its plots.""".format(**facts))
 
 
 if __name__ == "__main__":

@@ -64,6 +64,13 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("copy", "2.57"), ("clip", r"^2.57\s+m$"), ("contrast", "^Output$"), ("contrast", "^Pipe.velocity:$"),
      ("contrast", "^2.57"), ("contrast", "^Pipe.roughness"), ("k", "alt+f"), ("contrast", "^Flow.measurement$"),
      ("contrast", "^Small.orifices$")]),
+    ("the pipe calculation copied with Ctrl+Shift+C, as a table; F1 shows the manual, Escape closes it", {},
+     PIPE + [("t", "0.5"), ("see", "2.57"), ("k", "ctrl+shift+c"),
+     ("clip", r"<td[^>]*>Headloss due to friction</td><td[^>]*>2\.57</td><td[^>]*>m</td>", "text/html"),
+     ("clip", r"<table.*<td[^>]*>Total flow</td><td[^>]*>10</td><td[^>]*>l/s</td>", "text/html"),
+     ("clip", r"(?m)^  Pipe roughness +0\.5 +mm$"), ("clip", r"Colebrook-White.*g = 9\.81"),
+     ("clip", r"\nQuorvel 1\.1\.0, \d{4}-\d\d-\d\d \d\d:\d\d\n$"), ("unselected", "Quorvel"), ("k", "F1"),
+     ("see", "^Quorvel 1.1.0 manual"), ("k", "Escape"), ("text", "0.5"), ("gone", "manual")]),
     ("every control of the orifice page can be reached at 1366 x 768, scale 1.5",
      {"QT_SCALE_FACTOR": "1.5", "SCREEN": "1366x768x24"}, [("k", "alt+f"), ("see", "^Small.orifices$"), ("k", "Tab"),
      ("k", "Return"), ("see", "^Orifice.diameter"), ("reach", "^Drawing.of.the.four"),
@@ -223,9 +230,14 @@ def step(q, verb, arg=None, times=1):
         xdo("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "3")
         time.sleep(0.3)
         xdo("key", "c")
-    elif verb == "clip":
-        read = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout  # noqa: E731
-        wait(lambda: re.search(arg, read()), lambda: f"the clipboard to hold {arg} (it holds {read()!r})")
+    elif verb in ("clip", "unselected"):  # what the clipboard holds (as `times`, a target), or X11's primary selection does not
+        target = ["-t", times] if verb == "clip" and times != 1 else []
+        read = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard" if verb == "clip" else "primary", *target],  # noqa: E731
+                                      capture_output=True, text=True).stdout
+        if verb == "clip":
+            wait(lambda: re.search(arg, read(), re.S), lambda: f"the clipboard to hold {arg} (it holds {read()!r})")
+        else:
+            assert arg not in read(), f"the primary selection holds {arg}"
     elif verb == "contrast":  # WCAG AA for text: 4.5:1 at least
         ratio = contrast(wait(lambda: where(arg, q), "something showing " + arg))
         assert ratio >= 4.5, f"{arg} has a contrast of {ratio:.2f}:1"

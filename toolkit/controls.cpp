@@ -208,9 +208,10 @@ void Label::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-void Label::setCopyable()
+void Label::setCopyable(std::function<void()> copyCalculation)
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse); // gives Qt::ClickFocus
+    m_copyCalculation = std::move(copyCalculation);
 }
 
 void Label::contextMenuEvent(QContextMenuEvent *event)
@@ -221,6 +222,10 @@ void Label::contextMenuEvent(QContextMenuEvent *event)
     QAction *copy = menu.addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!copied.isEmpty());
+    if (m_copyCalculation) {
+        QAction *sheet = menu.addAction(tr("Copy c&alculation"), this, m_copyCalculation);
+        sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    }
     menu.exec(event->globalPos());
 }
 

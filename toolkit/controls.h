@@ -11,6 +11,8 @@
 #include <QValidator>
 #include <QWidget>
 
+#include <functional>
+
 class QSvgRenderer;
 
 // The longest text an input box takes. A box only ever holds a number: 32
@@ -78,8 +80,8 @@ public:
     void setTextFitted(const QString &caption);
     // A result: the mouse selects its text, Ctrl+C and the context menu's Copy
     // copy it (the whole caption when nothing is selected). A click gives it the
-    // focus, Tab never does.
-    void setCopyable();
+    // focus, Tab never does. The menu's "Copy calculation" runs copyCalculation.
+    void setCopyable(std::function<void()> copyCalculation);
     // A figure kept from earlier inputs is drawn grey. An empty caption has no
     // cue, note or grey.
     void setStale(bool stale);
@@ -98,6 +100,7 @@ private:
     bool m_autoSize = false;
     bool m_stale = false;
     QColor m_colour; // the caption colour while not stale
+    std::function<void()> m_copyCalculation;
 };
 
 // Editable drop-down combo box; editTextChanged is its Change, activated its Click.
