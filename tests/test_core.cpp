@@ -197,10 +197,7 @@ private slots:
             {"1 234 567", 1234567, "Reynolds number 1 234 567: turbulent flow"},
         });
     }
-    void reynolds()
-    {
-        Cases<QString(double)>::check(said);
-    }
+    void reynolds() { Cases<QString(double)>::check(said); }
 
     // Orifice: diameter, head, kind (direct pair). Rectangular: head, width,
     // condition. Trapezoidal: angle, head, crest width. V-notch: angle, head.
