@@ -1,7 +1,7 @@
 #include "app/startup.h"
 
 #include "app/MDIQvl.h"
-#include "form/accessibility.h"
+#include "form/spoken_results.h"
 #include "form/frmQvOpen.h"
 #include "toolkit/controls.h"
 

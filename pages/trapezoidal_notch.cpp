@@ -23,7 +23,11 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     const double Asp = (A * s) * p;
     const double Q = Asp * W;
 
-    if (!allFinite({angle, H, B, anglePi, t, slope, W, p, Asp, Q})) return std::nullopt;
+    // Each step multiplies, adds, divides by a constant or takes a root, a power or
+    // a tangent (NaN for an infinite angle), none of which turns an infinity or a
+    // NaN back into a finite number: any met on the way shows in the discharge,
+    // the one value checked.
+    if (!std::isfinite(Q)) return std::nullopt;
     return Q;
 }
 

@@ -20,7 +20,11 @@ std::optional<double> vNotchFlow(double angle, double head)
     const double Kst = (K * s) * t;
     const double Q = Kst * p;
 
-    if (!allFinite({angle, H, halfPi, t, p, Kst, Q})) return std::nullopt;
+    // Each step multiplies, adds, divides by a constant or takes a root, a power or
+    // a tangent (NaN for an infinite angle), none of which turns an infinity or a
+    // NaN back into a finite number: any met on the way shows in the discharge,
+    // the one value checked.
+    if (!std::isfinite(Q)) return std::nullopt;
     return Q;
 }
 

@@ -16,7 +16,8 @@
 QPalette designPalette()
 {
     // Qt's own light colours (Fusion), as the program shows them on a desktop
-    // without a theme of its own.
+    // without a theme of its own. Written out: Fusion's standardPalette() has a
+    // half-transparent placeholder colour and shades in 16 bits, not these.
     QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)),
         QColor(QRgb(0xb8b8b8)), QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)),
         QColor(QRgb(0xefefef)));
@@ -311,10 +312,6 @@ void Frame::setVisible(bool visible)
         QWidget::setVisible(visible);
 }
 
-// Works out from the top of the stacking order down which controls of the
-// container are covered, then shows what is uncovered, moves the focus out of
-// what is about to disappear, and hides it, in this order, so the focus never
-// passes through a control that nobody meant it to reach.
 // Whether `w` shows given the frames above it, from the top down, and which of
 // them covers it; a control hidden by a frame remembers it, to show again when
 // uncovered.
@@ -371,6 +368,10 @@ void Frame::handFocusOver(const QList<Change> &changes, QWidget *container)
     }
 }
 
+// Works out from the top of the stacking order down which controls of the
+// container are covered, then shows what is uncovered, moves the focus out of
+// what is about to disappear, and hides it, in this order, so the focus never
+// passes through a control that nobody meant it to reach.
 void Frame::restack(QWidget *container)
 {
     const QList<Change> changes = coverage(container);
