@@ -36,12 +36,7 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
     const double dkd = dk * diameter;
     const double a = dkd / 4;
     const double Q = s * a;
-
-    // Each step multiplies, divides by a constant or takes a square root, none of
-    // which turns an infinity or a NaN back into a finite number: any met on the
-    // way shows in the discharge, the one value checked.
-    if (!std::isfinite(Q)) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // The formula takes the head at the orifice's centre for the whole opening, which

@@ -25,9 +25,7 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     }
     const double w = c * 1.84;
     const double Q = p * w;
-    // From here on the steps only multiply and take a power of the finite head,
-    // so an overflow on the way shows in the discharge; only the ratio above,
-    // a division, could have hidden an infinite head or width (as 0).
+
     if (!std::isfinite(Q)) return {RectangularResult::NoResult, 0};
     return {RectangularResult::Flow, Q};
 }

@@ -22,13 +22,7 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     const double s = std::sqrt(twoG);
     const double Asp = (A * s) * p;
     const double Q = Asp * W;
-
-    // Each step multiplies, adds, divides by a constant or takes a root, a power or
-    // a tangent (NaN for an infinite angle), none of which turns an infinity or a
-    // NaN back into a finite number: any met on the way shows in the discharge,
-    // the one value checked.
-    if (!std::isfinite(Q)) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // The head of at least 0.2 ft (0.06 m) that every sharp-crested notch needs, the

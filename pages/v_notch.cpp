@@ -19,13 +19,7 @@ std::optional<double> vNotchFlow(double angle, double head)
     const double s = std::sqrt(twoG);
     const double Kst = (K * s) * t;
     const double Q = Kst * p;
-
-    // Each step multiplies, adds, divides by a constant or takes a root, a power or
-    // a tangent (NaN for an infinite angle), none of which turns an infinity or a
-    // NaN back into a finite number: any met on the way shows in the discharge,
-    // the one value checked.
-    if (!std::isfinite(Q)) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // ISO 1438 (thin-plate weirs) rates V-notches with the Kindsvater-Shen formula
