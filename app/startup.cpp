@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
 #include "app/MDIQvl.h"
-#include "form/accessibility.h"
 #include "form/frmQvOpen.h"
+#include "form/spoken_results.h"
 #include "toolkit/controls.h"
 
 #include <QApplication>

@@ -397,10 +397,6 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
         w->setProperty(TabIndexProperty, props.tab);
 }
 
-} // namespace
-
-namespace {
-
 // The form itself: its caption, font and background; the layout's extent.
 void applyFormLook(QWidget *form, const QPalette &system)
 {

@@ -16,20 +16,24 @@
 QPalette designPalette()
 {
     // Qt's own light colours (Fusion), as the program shows them on a desktop
-    // without a theme of its own.
+    // without a theme of its own. Written out: Fusion's standardPalette() has a
+    // half-transparent placeholder colour and shades in 16 bits, not these.
     QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)),
         QColor(QRgb(0xb8b8b8)), QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)),
         QColor(QRgb(0xefefef)));
-    p.setColor(QPalette::Midlight, QColor(QRgb(0xcacaca)));
-    p.setColor(QPalette::Shadow, QColor(QRgb(0x767676)));
-    p.setColor(QPalette::Highlight, QColor(QRgb(0x308cc6)));
-    p.setColor(QPalette::HighlightedText, QColor(QRgb(0xffffff)));
-    p.setColor(QPalette::Link, QColor(QRgb(0x0000ff)));
-    p.setColor(QPalette::LinkVisited, QColor(QRgb(0xff00ff)));
-    p.setColor(QPalette::AlternateBase, QColor(QRgb(0xf7f7f7)));
-    p.setColor(QPalette::ToolTipBase, QColor(QRgb(0xffffdc)));
-    p.setColor(QPalette::ToolTipText, QColor(QRgb(0x000000)));
-    p.setColor(QPalette::PlaceholderText, QColor(QRgb(0x000000)));
+    const std::pair<QPalette::ColorRole, QRgb> others[] = {
+        {QPalette::Midlight, 0xcacaca},
+        {QPalette::Shadow, 0x767676},
+        {QPalette::Highlight, 0x308cc6},
+        {QPalette::HighlightedText, 0xffffff},
+        {QPalette::Link, 0x0000ff},
+        {QPalette::LinkVisited, 0xff00ff},
+        {QPalette::AlternateBase, 0xf7f7f7},
+        {QPalette::ToolTipBase, 0xffffdc},
+        {QPalette::ToolTipText, 0x000000},
+        {QPalette::PlaceholderText, 0x000000},
+    };
+    for (auto [role, rgb] : others) p.setColor(role, QColor(rgb));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Dark, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, QColor(QRgb(0xbebebe)));
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(QRgb(0xefefef)));
@@ -316,10 +320,6 @@ void Frame::setVisible(bool visible)
         QWidget::setVisible(visible);
 }
 
-// Works out from the top of the stacking order down which controls of the
-// container are covered, then shows what is uncovered, moves the focus out of
-// what is about to disappear, and hides it, in this order, so the focus never
-// passes through a control that nobody meant it to reach.
 // Whether `w` shows given the frames above it, from the top down, and which of
 // them covers it; a control hidden by a frame remembers it, to show again when
 // uncovered.
@@ -376,6 +376,10 @@ void Frame::handFocusOver(const QList<Change> &changes, QWidget *container)
     }
 }
 
+// Works out from the top of the stacking order down which controls of the
+// container are covered, then shows what is uncovered, moves the focus out of
+// what is about to disappear, and hides it, in this order, so the focus never
+// passes through a control that nobody meant it to reach.
 void Frame::restack(QWidget *container)
 {
     const QList<Change> changes = coverage(container);

@@ -141,6 +141,9 @@ public:
     // Where the caption interrupts the top edge, in the frame's coordinates.
     QRect captionRect() const;
 
+    // Sets the Visible flag and restacks the container. The flag is what the
+    // handlers asked for, isHidden() what Qt shows: a covered frame has the one
+    // set and the other true, which is why the flag is kept apart.
     void setVisible(bool visible) override;
     // Takes the focus when the frame is hidden while holding it (for a sub-page,
     // the button that opens it again). Without one, the frame's container takes
