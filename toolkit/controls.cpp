@@ -304,9 +304,9 @@ void Shape::paintEvent(QPaintEvent *)
     p.drawRect(QRect(r.right() - border + 1, r.top(), border, r.height()));
 }
 
-// Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
-// rendered from its SVG at build time, at twice the control's size; see
-// cmake/windows.cmake. Both kinds are stretched to the control, aspect not kept.
+// Where Qt has no SVG support (the Windows and WebAssembly builds), each drawing
+// comes as a PNG rendered from its SVG at build time, at twice the control's size;
+// see cmake/png-drawings.cmake. Both kinds are stretched to the control, aspect not kept.
 #ifdef QUORVEL_DRAWINGS_AS_PNG
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
