@@ -107,12 +107,15 @@ void Label::setCopyable()
 void Label::contextMenuEvent(QContextMenuEvent *event)
 {
     if (!(textInteractionFlags() & Qt::TextSelectableByMouse)) return QLabel::contextMenuEvent(event);
-    QMenu menu(this);
+    // Shown without a nested event loop, as a line edit's menu is: in a browser a
+    // nested loop cannot wait for the click.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const QString copied = hasSelectedText() ? selectedText() : text();
-    QAction *copy = menu.addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
+    QAction *copy = menu->addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!copied.isEmpty());
-    menu.exec(event->globalPos());
+    menu->popup(event->globalPos());
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
