@@ -67,19 +67,29 @@ inline to_chars_result to_chars(char *first, char *last, double value)
     if (!std::isfinite(value) || value == 0) {
         n = std::snprintf(buf, sizeof buf, "%g", value);
     } else {
-        // The fewest significant digits that read back exactly, correctly rounded.
-        char sci[64];
-        int digits = 1;
-        for (; digits < 17; ++digits) {
-            std::snprintf(sci, sizeof sci, "%.*e", digits - 1, value);
-            if (std::strtod(sci, nullptr) == value) break;
-        }
-        std::snprintf(sci, sizeof sci, "%.*e", digits - 1, value);
-        const char *e = std::strchr(sci, 'e');
-        const int exponent = std::atoi(e + 1);
+        // The fewest significant digits that read back exactly: for each count, the
+        // correctly rounded digits, or else the next ones up or down (which can be the
+        // only ones inside the reading interval where it is lopsided, at a power of 2).
         std::string mantissa;
-        for (const char *p = sci; p < e; ++p)
-            if (*p >= '0' && *p <= '9') mantissa += *p;
+        int exponent = 0;
+        for (int digits = 1; digits <= 17 && mantissa.empty(); ++digits) {
+            char sci[64];
+            std::snprintf(sci, sizeof sci, "%.*e", digits - 1, std::fabs(value));
+            const char *e = std::strchr(sci, 'e');
+            unsigned long long m = 0;
+            for (const char *p = sci; p < e; ++p)
+                if (*p >= '0' && *p <= '9') m = m * 10 + unsigned(*p - '0');
+            const int scale = std::atoi(e + 1) - (digits - 1); // value ~ m * 10^scale
+            for (const unsigned long long candidate : {m, m + 1, m - 1}) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%llue%d", candidate, scale);
+                if (candidate == 0 || std::strtod(text, nullptr) != std::fabs(value)) continue;
+                mantissa = std::to_string(candidate);
+                exponent = scale + int(mantissa.size()) - 1;
+                while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+                break;
+            }
+        }
         const std::string sign = value < 0 ? "-" : "";
 
         std::string scientific = sign + mantissa.substr(0, 1);

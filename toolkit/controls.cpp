@@ -93,6 +93,14 @@ void Label::fitToCaption()
     setGeometry(after);
 }
 
+// The right button's press, which opens a copyable caption's menu, is the label's
+// own: left unclaimed, a browser page closes every popup, that menu included.
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (event->button() == Qt::RightButton && (textInteractionFlags() & Qt::TextSelectableByMouse)) event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     QLabel::mouseMoveEvent(event); // selecting, when the caption can be copied

@@ -4,11 +4,13 @@
 //   replay --made N      N inputs made from numbers' pieces (digits, points, signs,
 //                        exponents, blanks, "&H", "&O", rounding and range edges);
 //                        then one line with a digest of Val's bits, of Format's texts
-//                        and of the shortest texts of doubles, for comparing builds
+//                        and of the shortest texts of doubles (and of every power of
+//                        two), for comparing builds
 // A disagreement aborts with both readings, as in fuzz_val.
 #include "form/charconv.h"
 #include "form/numbers.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -75,6 +77,12 @@ int main(int argc, char **argv)
                 const auto r = std::to_chars(buf, buf + sizeof buf, x);
                 add(std::string(buf, r.ptr));
             }
+        }
+        // Every power of two, where the reading interval is lopsided.
+        for (int k = -1074; k <= 1023; ++k) {
+            char buf[64];
+            const auto r = std::to_chars(buf, buf + sizeof buf, std::ldexp(1.0, k));
+            add(std::string(buf, r.ptr));
         }
         std::printf("%ld made inputs agree; digest %016llx\n", n, static_cast<unsigned long long>(digest));
         return 0;
