@@ -1,14 +1,13 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
 #include "form/calculation_sheet.h"
+#include "form/charconv.h"
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/pipe.h"
 #include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
-
-#include <charconv>
 
 namespace {
 std::string text(const QLineEdit *box) { return box->text().toStdString(); }

@@ -206,6 +206,14 @@ void Label::fitToCaption()
     setGeometry(after);
 }
 
+// The right button's press, which opens a copyable caption's menu, is the label's
+// own: left unclaimed, a browser page closes every popup, that menu included.
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (event->button() == Qt::RightButton && (textInteractionFlags() & Qt::TextSelectableByMouse)) event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     QLabel::mouseMoveEvent(event); // selecting, when the caption can be copied
@@ -221,16 +229,19 @@ void Label::setCopyable(std::function<void()> copyCalculation)
 void Label::contextMenuEvent(QContextMenuEvent *event)
 {
     if (!(textInteractionFlags() & Qt::TextSelectableByMouse)) return QLabel::contextMenuEvent(event);
-    QMenu menu(this);
+    // Shown without a nested event loop, as a line edit's menu is: in a browser a
+    // nested loop cannot wait for the click.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const QString copied = hasSelectedText() ? selectedText() : text();
-    QAction *copy = menu.addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
+    QAction *copy = menu->addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!copied.isEmpty());
     if (m_copyCalculation) {
-        QAction *sheet = menu.addAction(tr("Copy c&alculation"), this, m_copyCalculation);
+        QAction *sheet = menu->addAction(tr("Copy c&alculation"), this, m_copyCalculation);
         sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     }
-    menu.exec(event->globalPos());
+    menu->popup(event->globalPos());
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
@@ -429,9 +440,9 @@ void Shape::paintEvent(QPaintEvent *)
     p.drawRect(QRect(r.right() - border + 1, r.top(), border, r.height()));
 }
 
-// Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
-// rendered from its SVG at build time, at twice the control's size; see
-// cmake/windows.cmake. Every kind is stretched to the control, aspect not kept.
+// Where Qt has no SVG support (the Windows and WebAssembly builds), each drawing
+// comes as a PNG rendered from its SVG at build time, at twice the control's size;
+// see cmake/png-drawings.cmake. Every kind is stretched to the control, aspect not kept.
 #ifdef QUORVEL_DRAWINGS_AS_PNG
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
