@@ -7,6 +7,14 @@
 #include <QMenu>
 #include <QScrollBar>
 
+namespace {
+
+// No system menu: the title bar draws its close button with it.
+constexpr Qt::WindowFlags ChildFlags =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+
+} // namespace
+
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("MDIQvl"));
@@ -25,10 +33,20 @@ QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
     QMdiSubWindow *child = m_area->addSubWindow(form);
     child->setWindowIcon(form->windowIcon());
-    // No system menu: the title bar draws its close button with it.
-    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    child->setWindowFlags(ChildFlags);
     child->installEventFilter(this);
     return child;
+}
+
+QSize MDIQvl::childSizeFor(QSize formExtent)
+{
+    // A stand-in window of the same kind around an empty widget of the form's
+    // extent: its frame and title bar are measured as the area's child would be.
+    QMdiSubWindow standIn(this, ChildFlags);
+    auto *form = new QWidget;
+    form->setMinimumSize(formExtent);
+    standIn.setWidget(form);
+    return standIn.sizeHint();
 }
 
 // The child's Close (Ctrl+F4, or a request from outside) is refused.

@@ -14,6 +14,9 @@ public:
     // The form's window, maximized in the parent's area. It cannot be closed on
     // its own: closing it would leave an empty parent that nothing can fill.
     QMdiSubWindow *addChild(QWidget *form);
+    // The size addChild's window asks for around a form of this extent, known
+    // before the form is built.
+    QSize childSizeFor(QSize formExtent);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

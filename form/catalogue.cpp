@@ -398,6 +398,8 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
 
 } // namespace
 
+QSize formExtent() { return {twipsToPixels(12015), twipsToPixels(8415)}; }
+
 namespace {
 
 // The form itself: its caption, font and background; the layout's extent.
@@ -411,7 +413,7 @@ void applyFormLook(QWidget *form, const QPalette &system)
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, system.color(QPalette::Base));
     form->setPalette(pal);
-    form->setMinimumSize(twipsToPixels(12015), twipsToPixels(8415));
+    form->setMinimumSize(formExtent());
 }
 
 // Creates a section's controls in its container, each named and placed.

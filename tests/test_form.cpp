@@ -5,6 +5,7 @@
 // or their formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
+#include "form/catalogue.h"
 #include "form/frmQvOpen.h"
 #include "table.h"
 #include "toolkit/AniPushButton.h"
@@ -191,6 +192,8 @@ private slots:
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
+        // The restored size is worked out before the form exists, on a stand-in.
+        QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
     }
 
     void startsWithNothingOpen()
