@@ -5,15 +5,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QScrollBar>
-
-namespace {
-
-// No system menu: the title bar draws its close button with it.
-constexpr Qt::WindowFlags ChildFlags =
-    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
-
-} // namespace
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
 {
@@ -29,11 +23,39 @@ MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 }
 
+namespace {
+
+// The calculator window's title bar as tall as its caption needs: the style's own
+// height fits only the usual desktop font sizes, and a larger one (18 points, say)
+// would lose the bottom of "Pipeline quorvel". The caption keeps the desktop's
+// font size, as the parent window's title does.
+class TitleBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int height = QProxyStyle::pixelMetric(metric, option, widget);
+        if (metric != PM_TitleBarHeight || !option) return height;
+        return qMax(height, option->fontMetrics.height() + 6); // 3 pixels above and below the line
+    }
+};
+
+// The calculator window's title bar and frame, for addChild's window and its
+// stand-in alike. No system menu: the title bar draws its close button with it.
+void dressChild(QMdiSubWindow *child)
+{
+    auto *titleBar = new TitleBarStyle;
+    titleBar->setParent(child);
+    child->setStyle(titleBar);
+    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+}
+
+} // namespace
+
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
     QMdiSubWindow *child = m_area->addSubWindow(form);
+    dressChild(child);
     child->setWindowIcon(form->windowIcon());
-    child->setWindowFlags(ChildFlags);
     child->installEventFilter(this);
     return child;
 }
@@ -42,7 +64,8 @@ QSize MDIQvl::childSizeFor(QSize formExtent)
 {
     // A stand-in window of the same kind around an empty widget of the form's
     // extent: its frame and title bar are measured as the area's child would be.
-    QMdiSubWindow standIn(this, ChildFlags);
+    QMdiSubWindow standIn(this);
+    dressChild(&standIn);
     auto *form = new QWidget;
     form->setMinimumSize(formExtent);
     standIn.setWidget(form);

@@ -15,6 +15,13 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quorvel"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // One writing direction for the whole window, the design's left to right,
+    // whatever -reverse or a right-to-left language asks: the form places every
+    // control by its own coordinates and reads left to right, so Qt's mirroring
+    // would flip only the few controls that mirror themselves (the roughness box)
+    // and the frame around the form (the title bar's buttons, the scroll bars,
+    // which would then scroll a left-to-right form from its right-hand end).
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     // The design's light colours everywhere, the form's lists and menus included,
     // whatever the desktop's theme: see designPalette().
     QApplication::setPalette(designPalette());

@@ -1,6 +1,7 @@
 # The Windows build (scripts/windows cross-builds it against a static Qt without
 # QtSvg). What it does differently from Linux, all here:
-# - the six drawings are PNGs rendered from their SVGs at build time;
+# - the six drawings are PNGs rendered from their SVGs at build time, and so are the
+#   push buttons' pictures, at the sizes of the scales 125 % to 200 %;
 # - quorvel.exe carries the icon and version information and opens no console window;
 # - every program links fully static, so it runs without MinGW's runtime DLLs,
 #   and the test programs carry the offscreen platform plugin;
@@ -37,6 +38,14 @@ function(quorvel_windows_drawings)
     quorvel_render_svg(${PROJECT_SOURCE_DIR}/assets/${name}.svg ${QUORVEL_WIN_DIR}/${name}.png ${width} ${height})
     list(APPEND pngs ${QUORVEL_WIN_DIR}/${name}.png)
   endwhile()
+  # The push buttons' pictures at 25 to 40 pixels, for 125 % to 200 %; the 20-pixel
+  # bitmaps for 100 % are in the resources already (AniPushButton::picture).
+  foreach(name btn_close_1 btn_close_2 btn_open_1 btn_open_2 btn_choice_1 btn_choice_2)
+    foreach(size 25 30 35 40)
+      quorvel_render_svg(${PROJECT_SOURCE_DIR}/assets/${name}.svg ${QUORVEL_WIN_DIR}/${name}-${size}.png ${size} ${size})
+      list(APPEND pngs ${QUORVEL_WIN_DIR}/${name}-${size}.png)
+    endforeach()
+  endforeach()
   qt_add_resources(quorvel_form quorvel_drawings PREFIX / BASE ${QUORVEL_WIN_DIR} OPTIONS ${QUORVEL_RCC_OPTIONS} FILES ${pngs})
   target_compile_definitions(quorvel_form PRIVATE QUORVEL_DRAWINGS_AS_PNG)
 

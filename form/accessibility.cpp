@@ -162,16 +162,6 @@ private:
 
 } // namespace
 
-void describeFigure(QWidget *control, const QString &note)
-{
-    if (control->toolTip() == note) return; // no change for a screen reader to be told of
-    const QString name = control->objectName();
-    for (const AccessibleText &row : texts)
-        if (name == QLatin1String(row.objectName))
-            control->setAccessibleDescription(QString::fromUtf8(row.description) + u' ' + note + u'.');
-    control->setToolTip(note);
-}
-
 void installAccessibleFactories()
 {
     AniPushButton::installAccessibleFactory();
@@ -212,7 +202,12 @@ void applyAccessibleNames(QWidget *form)
         auto *w = form->findChild<QWidget *>(QString::fromLatin1(row.objectName));
         if (!w) continue;
         if (*row.name) w->setAccessibleName(QString::fromUtf8(row.name));
-        w->setAccessibleDescription(QString::fromUtf8(row.description));
+        // A box and a figure also say on hover what they hold, and carry the
+        // cues of how they were read and how sure a figure is.
+        if (row.result || qobject_cast<TextBox *>(w) || qobject_cast<ComboBox *>(w))
+            setDescription(w, QString::fromUtf8(row.description));
+        else
+            w->setAccessibleDescription(QString::fromUtf8(row.description));
         if (auto *label = qobject_cast<Label *>(w); label && row.result) makeSpokenResult(label, row.result, announcer);
     }
     labelRoughnessBox(form);

@@ -18,8 +18,3 @@ void installAccessibleFactories();
 // figures a keystroke changes are then spoken as one notification, once the
 // keystroke has been handled: "velocity 1.27 metres per second, headloss 2.57 metres".
 void applyAccessibleNames(QWidget *form);
-
-// Adds a note on how the figure shown was reached to a control's tooltip and,
-// after the sentence of the table, to its description: read when the control
-// is reviewed or pointed at, never spoken as the figure changes.
-void describeFigure(QWidget *control, const QString &note);

@@ -381,12 +381,13 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
     } else if (auto *button = qobject_cast<AniPushButton *>(w)) {
         static const char *pictures[][2] = {
             {nullptr, nullptr},
-            {":/btn_close_1.png", ":/btn_close_2.png"},
-            {":/btn_open_1.png", ":/btn_open_2.png"},
-            {":/btn_choice_1.png", ":/btn_choice_2.png"},
+            {"btn_close_1", "btn_close_2"},
+            {"btn_open_1", "btn_open_2"},
+            {"btn_choice_1", "btn_choice_2"},
         };
         if (const auto set = int(props.pictures))
-            button->setPictures(QPixmap(pictures[set][0]), QPixmap(pictures[set][1]));
+            button->setPictures(AniPushButton::picture(QString::fromLatin1(pictures[set][0])),
+                AniPushButton::picture(QString::fromLatin1(pictures[set][1])));
         static const QCursor pointer(QPixmap(":/cursor.png"), 12, 1);
         button->setCursor(pointer);
     }

@@ -211,3 +211,37 @@ bool frmQvOpen::showFlow(Label *cumec, Label *liter, const std::optional<FlowCap
     liter->setTextFitted(QString::fromStdString(pair->liter));
     return true;
 }
+
+bool frmQvOpen::showReadBackFlow(Label *cumec, Label *liter, double q)
+{
+    if (!showFlow(cumec, liter, readBackPair(q))) return false;
+    setNote(liter, QString::fromStdString(readBackNote(q)));
+    return true;
+}
+
+void frmQvOpen::markReading(std::initializer_list<BoxText> boxes)
+{
+    for (auto [box, text] : boxes) setCue(box, QString::fromStdString(readingNote(text)));
+}
+
+void frmQvOpen::markFigures(std::initializer_list<Label *> figures, const std::string &range)
+{
+    for (Label *figure : figures) {
+        figure->setStale(false);
+        setCue(figure, QString::fromStdString(range));
+    }
+}
+
+// A label that has never shown a figure holds nothing, or its design caption
+// under a frame not yet shown: nothing to mark.
+void frmQvOpen::keepEarlier(std::initializer_list<Label *> figures)
+{
+    for (Label *figure : figures) {
+        if (figure->isStale() || figure->text().isEmpty() || figure->text() == figure->objectName()) continue;
+        const QString range = cueOf(figure);
+        figure->setStale(true);
+        setCue(figure,
+            QStringLiteral("Earlier result: the inputs shown give no figure.")
+                + (range.isEmpty() ? QString() : u' ' + range));
+    }
+}

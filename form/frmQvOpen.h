@@ -3,9 +3,8 @@
 // one event to the next. The numbers themselves are computed by the Qt-free core.
 #pragma once
 
+#include "form/choices.h"
 #include "form/numbers.h"
-#include "pages/orifice.h"
-#include "pages/rectangular_notch.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -117,4 +116,15 @@ private:
     // Writes a flow page's discharge, the m³/s caption first; false when there is
     // no pair to show (a figure would not be finite).
     static bool showFlow(Label *cumec, Label *liter, const std::optional<FlowCaptions> &pair);
+    // The read-back pair of a notch page, its l/s figure saying how it was reached.
+    static bool showReadBackFlow(Label *cumec, Label *liter, double q);
+
+    // The cues of a recalculation: how each box of the page was read; then either
+    // new figures, marked when their inputs lie outside the method's range
+    // (`range` says which), or no figure for the boxes shown, which marks the
+    // figures kept on screen as earlier ones.
+    using BoxText = std::pair<QWidget *, std::string_view>;
+    static void markReading(std::initializer_list<BoxText> boxes);
+    static void markFigures(std::initializer_list<Label *> figures, const std::string &range);
+    static void keepEarlier(std::initializer_list<Label *> figures);
 };

@@ -49,16 +49,21 @@ double wholeNumber(std::string_view hexDigits)
     return v;
 }
 
-double prefixedWholeNumber(const std::string &s)
+// `used` is how many characters make the number: none when no digit follows the prefix.
+double prefixedWholeNumber(const std::string &s, std::size_t &used)
 {
     const char kind = s[1];
     std::size_t end = 2;
+    double v = 0;
     if (kind == 'H' || kind == 'h') {
         while (end < s.size() && hexDigit(s[end]) >= 0) ++end;
-        return wholeNumber(std::string_view(s).substr(2, end - 2));
+        v = wholeNumber(std::string_view(s).substr(2, end - 2));
+    } else {
+        while (end < s.size() && s[end] >= '0' && s[end] <= '7') ++end;
+        v = wholeNumber(octalToHex(std::string_view(s).substr(2, end - 2)));
     }
-    while (end < s.size() && s[end] >= '0' && s[end] <= '7') ++end;
-    return wholeNumber(octalToHex(std::string_view(s).substr(2, end - 2)));
+    used = end > 2 ? end : 0;
+    return v;
 }
 
 // Decimal exponent of the first significant digit of a mantissa+exponent that
@@ -111,8 +116,9 @@ std::pair<std::size_t, std::size_t> exponentAt(const std::string &s, std::size_t
     return {i, i};
 }
 
-double decimalNumber(const std::string &s)
+double decimalNumber(const std::string &s, std::size_t &used)
 {
+    used = 0;
     std::size_t i = 0;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -137,6 +143,7 @@ double decimalNumber(const std::string &s)
 
     const auto [exponentStart, exponentEnd] = exponentAt(s, i);
     const std::size_t end = exponentEnd > exponentStart ? exponentEnd : mantissaEnd;
+    used = end;
 
     double v = 0.0;
     auto r = std::from_chars(s.data() + mantissaStart, s.data() + end, v, std::chars_format::general);
@@ -179,18 +186,51 @@ std::string scaledDigits(const std::string &digits, int exponent, int decimals)
     return scaled;
 }
 
+// The text without its blanks, the number it begins with, and how many of its
+// characters that number took.
+struct Reading {
+    std::string s;
+    double value;
+    std::size_t used;
+};
+
+Reading read(std::string_view text)
+{
+    Reading r{{}, 0, 0};
+    r.s.reserve(text.size());
+    for (char c : text)
+        if (!isBlank(c)) r.s += c;
+    const std::string &s = r.s;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
+        r.value = prefixedWholeNumber(s, r.used);
+    else
+        r.value = decimalNumber(s, r.used);
+    return r;
+}
+
 } // namespace
 
-double Val(std::string_view text)
-{
-    std::string s;
-    s.reserve(text.size());
-    for (char c : text)
-        if (!isBlank(c)) s += c;
+double Val(std::string_view text) { return read(text).value; }
 
-    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o'))
-        return prefixedWholeNumber(s);
-    return decimalNumber(s);
+std::string readingNote(std::string_view text)
+{
+    const Reading r = read(text);
+    if (r.used == r.s.size()) return {}; // read whole, or nothing but blanks
+    std::string number = "a number too large to compute with";
+    if (std::isfinite(r.value)) {
+        char buf[32];
+        const auto end = std::to_chars(buf, buf + sizeof buf, r.value).ptr;
+        number.assign(buf, end);
+    }
+    const std::string_view rest = std::string_view(r.s).substr(r.used);
+    std::string why;
+    if (r.used == 0)
+        why = "The text does not begin with a number.";
+    else if (rest[0] == ',')
+        why = "A comma ends the number: the decimal separator is a point.";
+    else
+        why = "Reading stops at \u201c" + std::string(rest) + "\u201d: the rest is not part of the number.";
+    return "Read as " + number + ". " + why;
 }
 
 std::string Format(double value, std::string_view pattern)
@@ -227,6 +267,14 @@ std::optional<FlowCaptions> directPair(double q)
     const double liter = q * 1000;
     if (!std::isfinite(q) || !std::isfinite(liter)) return std::nullopt;
     return FlowCaptions{Format(q, "#0.000"), Format(liter, "#0.00")};
+}
+
+std::string readBackNote(double q)
+{
+    std::string note = "Read back from the m\u00b3/s figure: " + Format(q, "#0.000") + " \u00d7 1000.";
+    if (const std::string unrounded = Format(q * 1000, "#0.00"); !unrounded.empty())
+        note += " The unrounded flow is " + unrounded + " l/s.";
+    return note;
 }
 
 std::optional<FlowCaptions> readBackPair(double q)

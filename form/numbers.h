@@ -17,6 +17,12 @@
 // one too small to represent reads as zero.
 double Val(std::string_view text);
 
+// How Val read a text that it does not read whole (something other than blanks
+// follows the number, or there is no number at all): "Read as 1. A comma ends the
+// number: the decimal separator is a point." Empty for a text read whole and for
+// an empty one. The number is the shortest text that reads back as the same double.
+std::string readingNote(std::string_view text);
+
 // True when every value is a finite number. A calculation gives no result when a
 // number it reads, or any value it computes on the way, is not: an infinity can
 // vanish in a later step (x / infinity is 0) and leave a figure that looks sound.
@@ -44,3 +50,7 @@ std::optional<FlowCaptions> directPair(double q);
 
 // l/s read back from the m³/s text just written: 0.0123456 shows 0.012 and 12.00.
 std::optional<FlowCaptions> readBackPair(double q);
+
+// What a read-back l/s figure says of itself: "Read back from the m³/s figure:
+// 0.012 × 1000. The unrounded flow is 12.35 l/s."
+std::string readBackNote(double q);

@@ -40,3 +40,14 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
     if (!allFinite({diameter, head, t, s, dk, dkd, a, Q})) return std::nullopt;
     return Q;
 }
+
+// The formula takes the head at the orifice's centre for the whole opening, which
+// is what makes an orifice "small": the textbooks call an orifice large when the
+// head is less than five times its depth (for example R. K. Bansal, A Textbook
+// of Fluid Mechanics and Hydraulic Machines, on large orifices).
+std::string orificeRangeNote(double diameter, double head)
+{
+    if (head >= 5 * diameter) return {};
+    return "Outside the range: a small orifice needs a head of at least 5 diameters, so that the head hardly varies "
+           "over the opening (Bansal, Fluid Mechanics and Hydraulic Machines, small and large orifices).";
+}

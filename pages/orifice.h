@@ -1,11 +1,15 @@
 // Discharge of a small circular orifice in the wall of an open tank.
 #pragma once
 
-#include <optional>
+#include "form/choices.h"
 
-// The orifice kinds by their 16-bit codes; None: no kind chosen yet.
-enum class OrificeKind : short { None = 0, SharpEdged = 1, Rounded = 2, BordaRunningFree = 3, BordaRunningFull = 4 };
+#include <optional>
+#include <string>
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
 // Empty for an unknown kind, and unless every value on the way is finite (allFinite).
 std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind);
+
+// Where the small-orifice formula is meant to be used: empty inside its range,
+// else the sentence the figures carry, naming the range and its source.
+std::string orificeRangeNote(double diameter, double head);

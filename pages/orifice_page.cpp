@@ -2,6 +2,7 @@
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
+#include "pages/orifice.h"
 #include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 
@@ -9,10 +10,12 @@ void frmQvOpen::CalcSO()
 {
     const std::string dia = txtSODia->text().toStdString();
     const std::string head = txtSOH->text().toStdString();
-    if (!thresholdGuardPasses({dia, head})) return;
+    markReading({{txtSODia, dia}, {txtSOH, head}});
+    if (!thresholdGuardPasses({dia, head})) return keepEarlier({lblCumec, lblLiter});
     const auto Q = orificeFlow(Val(dia), Val(head), SOKind);
     // l/s from the unrounded discharge, not from the m³/s text.
-    if (!Q || !showFlow(lblCumec, lblLiter, directPair(*Q))) return;
+    if (!Q || !showFlow(lblCumec, lblLiter, directPair(*Q))) return keepEarlier({lblCumec, lblLiter});
+    markFigures({lblCumec, lblLiter}, orificeRangeNote(Val(dia), Val(head)));
 
     const std::pair<AniPushButton *, OrificeKind> kinds[] = {
         {cmdSOSE, OrificeKind::SharpEdged},

@@ -48,13 +48,21 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
     const double hf = fLVV / twoDg;
 
     if (!allFinite({fL, fLV, fLVV, D * 2, twoDg, hf})) return std::nullopt;
-    return PipeResult{V, hf, Re};
+    return PipeResult{V, hf, Re, ED};
 }
+
+namespace {
+// The Reynolds number as it is said: by its size, whole from 10 up.
+double saidReynolds(double reynolds)
+{
+    return std::fabs(reynolds) < 10 ? std::fabs(reynolds) : std::round(std::fabs(reynolds));
+}
+} // namespace
 
 std::string reynoldsDescription(double reynolds)
 {
     // The regime is that of the figure said, so "4 000" is never called turbulent.
-    const double re = std::fabs(reynolds) < 10 ? std::fabs(reynolds) : std::round(std::fabs(reynolds));
+    const double re = saidReynolds(reynolds);
     // Whole numbers in groups of three ("127 324"); one decimal below 10, and
     // three significant digits beyond what a whole number can hold exactly.
     char digits[32];
@@ -71,4 +79,17 @@ std::string reynoldsDescription(double reynolds)
     if (re < 2000) return said + "laminar flow; " + applies;
     if (re <= 4000) return said + "transitional flow, between laminar and turbulent; " + applies;
     return said + "turbulent flow, where the Colebrook-White friction factor applies";
+}
+
+// Colebrook-White describes turbulent flow: Moody's chart (L. F. Moody, "Friction
+// factors for pipe flow", Trans. ASME 66, 1944), drawn from it, covers Reynolds
+// numbers from 4 000 (laminar flow below 2 000, transitional flow between) to
+// 10^8 and relative roughnesses ks/D from 0 to 0.05. The Reynolds number is
+// judged as it is said, so the two texts never disagree.
+std::string pipeRangeNote(const PipeResult &r)
+{
+    const double re = saidReynolds(r.reynolds);
+    if (re > 4000 && re <= 1e8 && r.relativeRoughness >= 0 && r.relativeRoughness <= 0.05) return {};
+    return "Outside the range: Colebrook-White holds for turbulent flow, Reynolds number above 4 000 and up to "
+           "100 000 000, and a relative roughness ks/D from 0 to 0.05 (Moody, Friction factors for pipe flow, 1944).";
 }

@@ -21,9 +21,10 @@ inline constexpr int kMaxFrictionIterations = 10000;
 std::optional<double> F(double ED, double RE);
 
 struct PipeResult {
-    double velocity; // m/s
-    double headloss; // m
-    double reynolds; // V D / nu, what the friction factor was solved for
+    double velocity;          // m/s
+    double headloss;          // m
+    double reynolds;          // V D / nu, what the friction factor was solved for
+    double relativeRoughness; // ks / D
 };
 
 // Flow in l/s, length in m, diameter in m, roughness in mm, as read from the boxes.
@@ -35,3 +36,7 @@ std::optional<PipeResult> pipeFlow(double flowLitres, double length, double diam
 // below 2 000, transitional up to 4 000, turbulent above; a negative number (a
 // negative flow) is described by its size.
 std::string reynoldsDescription(double reynolds);
+
+// Where Colebrook-White is meant to be used: empty inside its range, else the
+// sentence the figures carry, naming the range and its source.
+std::string pipeRangeNote(const PipeResult &r);

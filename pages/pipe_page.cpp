@@ -1,6 +1,5 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
-#include "form/accessibility.h"
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
@@ -17,19 +16,23 @@ std::string text(const QComboBox *box) { return box->currentText().toStdString()
 
 void frmQvOpen::CalcPipe()
 {
-    if (!zeroGuardPasses({text(txtLOP), text(txtDOP), text(comE1), text(txtQT)})) return;
+    const std::string flow = text(txtQT), length = text(txtLOP), diameter = text(txtDOP), roughness = text(comE1);
+    markReading({{txtQT, flow}, {txtLOP, length}, {txtDOP, diameter}, {comE1, roughness}});
+    if (!zeroGuardPasses({length, diameter, roughness, flow})) return keepEarlier({lblPipeV, lblPipeHL});
     setScreenMousePointer(vbHourglass);
     // A result the arithmetic cannot give (no finite value, or a friction factor
-    // that does not settle) leaves the last one on screen.
-    if (const auto r = pipeFlow(Val(text(txtQT)), Val(text(txtLOP)), Val(text(txtDOP)), Val(text(comE1)))) {
+    // that does not settle) leaves the last one on screen, marked as earlier.
+    if (const auto r = pipeFlow(Val(flow), Val(length), Val(diameter), Val(roughness))) {
         lblPipeV->setTextFitted(QString::fromStdString(Format(r->velocity, "#0.00") + "  m/s"));
         lblPipeHL->setTextFitted(QString::fromStdString(Format(r->headloss, "#0.00") + "  m"));
+        markFigures({lblPipeV, lblPipeHL}, pipeRangeNote(*r));
         // The headloss rests on a friction factor that holds for turbulent flow only:
         // both figures say the Reynolds number of the flow they describe.
         const QString regime = QString::fromStdString(reynoldsDescription(r->reynolds));
-        for (QWidget *figure : {lblPipeV, lblPipeHL}) describeFigure(figure, regime);
+        for (QWidget *figure : {lblPipeV, lblPipeHL}) setNote(figure, regime);
         fraOutput->setVisible(true);
-    }
+    } else
+        keepEarlier({lblPipeV, lblPipeHL});
     setScreenMousePointer(vbDefault);
 }
 

@@ -29,3 +29,17 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     if (!allFinite({p, c, w, Q})) return {RectangularResult::NoResult, 0};
     return {RectangularResult::Flow, Q};
 }
+
+// A sharp-crested notch needs a head of at least 0.2 ft (0.06 m), below which
+// the nappe clings to the plate (USBR Water Measurement Manual, ch. 7); Francis'
+// reduction of 0.1 H for each end contraction was found on notches at least three
+// heads wide (J. B. Francis, Lowell Hydraulic Experiments), so a contracted notch
+// needs a width of at least 3 H.
+std::string rectangularRangeNote(double head, double width, Contraction condition)
+{
+    const bool contracted = condition != Contraction::Suppressed;
+    if (head >= 0.06 && (!contracted || width >= 3 * head)) return {};
+    return "Outside the range: the Francis formula holds for a head of at least 0.06 m (USBR Water Measurement "
+           "Manual, ch. 7) and, with end contractions, a width of at least 3 heads (Francis, Lowell Hydraulic "
+           "Experiments).";
+}

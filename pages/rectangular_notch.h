@@ -1,8 +1,9 @@
 // Discharge over a sharp-crested rectangular notch (Francis formula).
 #pragma once
 
-// The end-contraction conditions by their 16-bit codes.
-enum class Contraction : short { Suppressed = 0, OneSide = 1, Full = 2 };
+#include "form/choices.h"
+
+#include <string>
 
 struct RectangularResult {
     enum Outcome {
@@ -16,3 +17,7 @@ struct RectangularResult {
 
 // Head H and width L in metres, as read from the boxes.
 RectangularResult rectangularFlow(double head, double width, Contraction condition);
+
+// Where the Francis formula is meant to be used: empty inside its range, else the
+// sentence the figures carry, naming the range and its source.
+std::string rectangularRangeNote(double head, double width, Contraction condition);

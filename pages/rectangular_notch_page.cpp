@@ -2,6 +2,7 @@
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
+#include "pages/rectangular_notch.h"
 #include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 
@@ -9,7 +10,8 @@ void frmQvOpen::CalcRec()
 {
     const std::string width = txtRecWidth->text().toStdString();
     const std::string head = txtRecHeight->text().toStdString();
-    if (!emptyTextGuardPasses({width, head})) return;
+    markReading({{txtRecWidth, width}, {txtRecHeight, head}});
+    if (!emptyTextGuardPasses({width, head})) return keepEarlier({lblRecCumec, lblRecLiter});
 
     const RectangularResult r = rectangularFlow(Val(head), Val(width), RecContraction);
     if (r.outcome == RectangularResult::WidthTooSmall) {
@@ -19,8 +21,9 @@ void frmQvOpen::CalcRec()
         txtRecWidth->setText(QString());
         return;
     }
-    if (r.outcome != RectangularResult::Flow) return;
-    if (!showFlow(lblRecCumec, lblRecLiter, readBackPair(r.discharge))) return;
+    if (r.outcome != RectangularResult::Flow || !showReadBackFlow(lblRecCumec, lblRecLiter, r.discharge))
+        return keepEarlier({lblRecCumec, lblRecLiter});
+    markFigures({lblRecCumec, lblRecLiter}, rectangularRangeNote(Val(head), Val(width), RecContraction));
 
     // Only the caption colour marks the condition; the state flag is left alone.
     const std::pair<AniPushButton *, Contraction> conditions[] = {

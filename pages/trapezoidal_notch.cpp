@@ -26,3 +26,15 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     if (!allFinite({angle, H, B, anglePi, t, slope, W, p, Asp, Q})) return std::nullopt;
     return Q;
 }
+
+// The head of at least 0.2 ft (0.06 m) that every sharp-crested notch needs, the
+// nappe clinging to the plate below it (USBR Water Measurement Manual, ch. 7, as
+// for the Cipoletti weir); the sides lean outwards from the crest, 0 degrees from
+// the vertical (a rectangle) up to, not including, 90 (a flat side), which the
+// formula's side term, tan of the angle, describes; the crest has a width.
+std::string trapezoidalRangeNote(double angle, double head, double crestWidth)
+{
+    if (head >= 0.06 && angle >= 0 && angle < 90 && crestWidth > 0) return {};
+    return "Outside the range: a trapezoidal notch needs a head of at least 0.06 m (USBR Water Measurement Manual, "
+           "ch. 7), a crest width above 0 and sides from 0 to under 90 degrees from the vertical.";
+}

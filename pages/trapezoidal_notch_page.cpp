@@ -10,10 +10,12 @@ void frmQvOpen::CalcTrap()
     const std::string angle = txtTrAn->text().toStdString();
     const std::string head = txtTrHeight->text().toStdString();
     const std::string width = txtTrWidth->text().toStdString();
-    if (!emptyTextGuardPasses({angle, head, width})) return;
+    markReading({{txtTrAn, angle}, {txtTrHeight, head}, {txtTrWidth, width}});
+    if (!emptyTextGuardPasses({angle, head, width})) return keepEarlier({lblTCumec, lblTLiter});
 
     const auto Q = trapezoidalFlow(Val(angle), Val(head), Val(width));
-    if (Q) showFlow(lblTCumec, lblTLiter, readBackPair(*Q));
+    if (!Q || !showReadBackFlow(lblTCumec, lblTLiter, *Q)) return keepEarlier({lblTCumec, lblTLiter});
+    markFigures({lblTCumec, lblTLiter}, trapezoidalRangeNote(Val(angle), Val(head), Val(width)));
 }
 
 void frmQvOpen::txtTrAn_Change() { CalcTrap(); }

@@ -23,3 +23,13 @@ std::optional<double> vNotchFlow(double angle, double head)
     if (!allFinite({angle, H, halfPi, t, p, Kst, Q})) return std::nullopt;
     return Q;
 }
+
+// ISO 1438 (thin-plate weirs) rates V-notches with the Kindsvater-Shen formula
+// for notch angles of 20 to 100 degrees and heads of 0.05 m to 0.6 m; a fixed
+// coefficient of 0.62 is no better than that formula anywhere outside them.
+std::string vNotchRangeNote(double angle, double head)
+{
+    if (angle >= 20 && angle <= 100 && head >= 0.05 && head <= 0.6) return {};
+    return "Outside the range: a V-notch is rated for an included angle of 20 to 100 degrees and a head of 0.05 m to "
+           "0.6 m (ISO 1438, Kindsvater-Shen limits).";
+}

@@ -9,10 +9,12 @@ void frmQvOpen::CalcV()
 {
     const std::string angle = txtVAn->text().toStdString();
     const std::string head = txtVHeight->text().toStdString();
-    if (!emptyTextGuardPasses({angle, head})) return;
+    markReading({{txtVAn, angle}, {txtVHeight, head}});
+    if (!emptyTextGuardPasses({angle, head})) return keepEarlier({lblVCumec, lblVLiter});
 
     const auto Q = vNotchFlow(Val(angle), Val(head));
-    if (Q) showFlow(lblVCumec, lblVLiter, readBackPair(*Q));
+    if (!Q || !showReadBackFlow(lblVCumec, lblVLiter, *Q)) return keepEarlier({lblVCumec, lblVLiter});
+    markFigures({lblVCumec, lblVLiter}, vNotchRangeNote(Val(angle), Val(head)));
 }
 
 void frmQvOpen::txtVAn_Change() { CalcV(); }

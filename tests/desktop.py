@@ -68,6 +68,11 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      {"QT_SCALE_FACTOR": "1.5", "SCREEN": "1366x768x24"}, [("k", "alt+f"), ("see", "^Small.orifices$"), ("k", "Tab"),
      ("k", "Return"), ("see", "^Orifice.diameter"), ("reach", "^Drawing.of.the.four"),
      ("onscreen", "^Running.full$")]),
+    ("digits of a Persian keyboard type as digits; a box says how it was read", {}, [("k", "alt+p"), ("xkb", "ir"),
+     ("k", "Farsi_1"), ("k", "Farsi_0"), ("text", "10"), ("xkb", "us"), ("k", "Tab"), ("t", "100"), ("k", "Tab"),
+     ("t", "0.1"), ("k", "Tab"), ("t", "1,5"), ("see", "3.17"), ("described", r"^Read as 1\. A comma")]),
+    ("the keypad's decimal key types a period under an Arabic layout", {}, [("k", "Num_Lock"), ("k", "alt+p"),
+     ("xkb", "ara -variant digits"), ("k", "KP_1"), ("k", "91"), ("k", "KP_5"), ("text", "1.5")]),
     ("V-notch", {}, NOTCH + [("k", "Tab", 2), ("k", "space"), ("focus", "^text"), ("t", "0.2"), ("k", "shift+Tab"),
      ("t", "90"), ("see", "0.026")]),
 ]
@@ -186,6 +191,9 @@ def step(q, verb, arg=None, times=1):
         wait(lambda: re.search(arg, q.fname()), lambda: f"the focus on {arg} (it is on {q.fname()})")
     elif verb == "text":
         wait(lambda: q.text() == arg, lambda: f"the focused box to read {arg!r} ({q.fname()} reads {q.text()!r})")
+    elif verb == "described":  # the focused control's description (a combo box's: its own), as a screen reader reads it
+        wait(lambda: any(re.search(arg, o.description) for o in (q.focus(), q.focus().parent)),
+             lambda: f"{q.fname()} described as {arg}")
     elif verb in ("checked", "selected"):  # the one showing control so marked
         state = getattr(pyatspi, "STATE_" + verb.upper())
         marked = lambda: [o.name for o in q.showing() if o.getState().contains(state)]  # noqa: E731
@@ -209,7 +217,7 @@ def step(q, verb, arg=None, times=1):
         xdo("keyup", arg)
         subprocess.run(["xset", "r", "off"], check=True)
     elif verb == "xkb":  # a national keyboard layout
-        subprocess.run(["setxkbmap", arg], check=True)
+        subprocess.run(["setxkbmap", *arg.split()], check=True)
     elif verb == "copy":  # the context menu's Copy on a showing figure
         e = wait(lambda: where(arg, q), "something showing " + arg)
         xdo("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "3")

@@ -41,6 +41,7 @@ QString pipeFigures(double q, double l, double d, double ks)
 
 // What a flow page shows for its three inputs, "-" for nothing.
 using Page = QString (*)(double, double, double);
+using Range = bool (*)(double, double, double); // true: inside the method's range
 QString flow(Page page, double a, double b, double c) { return page(a, b, c); }
 QString orifice(double d, double h, double kind) { return shown(orificeFlow(d, h, OrificeKind(kind)), true); }
 QString rectangular(double h, double width, double condition)
@@ -81,6 +82,31 @@ private slots:
         });
     }
     void val() { Cases<double(std::string)>::check(Val); }
+
+    // What a box says when Val does not read all of it; nothing when it does.
+    void reading_data()
+    {
+        Cases<QString(std::string)>::rows({
+            {"empty", "", ""},
+            {"whole", " 1 000.5e-1 ", ""},
+            {"&H10", "&H10", ""},
+            {"1e400", "1e400", ""},
+            {"comma", "1,5", "Read as 1. A comma ends the number: the decimal separator is a point."},
+            {"comma first", ",5", "Read as 0. The text does not begin with a number."},
+            {"unit", "300 mm", "Read as 300. Reading stops at \u201cmm\u201d: the rest is not part of the number."},
+            {"shortest text", "0.1 m",
+                "Read as 0.1. Reading stops at \u201cm\u201d: the rest is not part of the number."},
+            {"exponent cut", "2e-", "Read as 2. Reading stops at \u201ce-\u201d: the rest is not part of the number."},
+            {"&H alone", "&H", "Read as 0. The text does not begin with a number."},
+            {"too large", "1e400x",
+                "Read as a number too large to compute with. Reading stops at \u201cx\u201d: the rest is "
+                "not part of the number."},
+        });
+    }
+    void reading()
+    {
+        Cases<QString(std::string)>::check([](const std::string &t) { return text(readingNote(t)); });
+    }
 
     void format_data() // "#0.00", "#0.000"
     {
@@ -202,6 +228,51 @@ private slots:
         });
     }
     void flows() { Cases<QString(Page, double, double, double)>::check(flow); }
+
+    // Whether a page's inputs lie inside its method's range, each limit from both
+    // sides. Pipe: Reynolds number, relative roughness.
+    void ranges_data()
+    {
+        const auto pipe = [](double re, double ed, double) { return pipeRangeNote({0, 0, re, ed}).empty(); };
+        const auto o = [](double d, double h, double) { return orificeRangeNote(d, h).empty(); };
+        const auto r = [](double h, double w, double c) { return rectangularRangeNote(h, w, Contraction(c)).empty(); };
+        const auto v = [](double a, double h, double) { return vNotchRangeNote(a, h).empty(); };
+        const Range p = pipe, t = [](double a, double h, double b) { return trapezoidalRangeNote(a, h, b).empty(); };
+        Cases<bool(Range, double, double, double)>::rows({
+            {"Reynolds 4 000.4 (said 4 000)", p, 4000.4, 0.005, 0, false},
+            {"Reynolds 4 000.5 (said 4 001)", p, 4000.5, 0.005, 0, true},
+            {"Reynolds -127 324", p, -127324, 0.005, 0, true},
+            {"Reynolds 1e8", p, 1e8, 0.005, 0, true},
+            {"Reynolds 1.00000001e8", p, 100000001, 0.005, 0, false},
+            {"ks/D 0.05", p, 1e5, 0.05, 0, true},
+            {"ks/D 0.0501", p, 1e5, 0.0501, 0, false},
+            {"ks/D negative", p, 1e5, -0.001, 0, false},
+            {"orifice head 5 d", o, 0.02, 0.1, 0, true},
+            {"orifice head 4.99 d", o, 0.1, 0.499, 0, false},
+            {"rectangular 0.06 m", r, 0.06, 0.1, 0, true},
+            {"rectangular 0.0599 m", r, 0.0599, 1, 0, false},
+            {"suppressed, width 0.25 H", r, 0.4, 0.1, 0, true},
+            {"one side, width 3.01 H", r, 0.2, 0.602, 1, true},
+            {"fully contracted, width 2.99 H", r, 0.2, 0.598, 2, false},
+            {"trapezoidal 0.06 m", t, 14, 0.06, 0.5, true},
+            {"trapezoidal 0.0599 m", t, 14, 0.0599, 0.5, false},
+            {"trapezoidal 89.9 degrees", t, 89.9, 0.2, 0.5, true},
+            {"trapezoidal 90 degrees", t, 90, 0.2, 0.5, false},
+            {"trapezoidal -1 degree", t, -1, 0.2, 0.5, false},
+            {"trapezoidal no crest", t, 14, 0.2, 0, false},
+            {"V-notch 20 degrees, 0.6 m", v, 20, 0.6, 0, true},
+            {"V-notch 19.9 degrees", v, 19.9, 0.2, 0, false},
+            {"V-notch 100 degrees, 0.05 m", v, 100, 0.05, 0, true},
+            {"V-notch 100.1 degrees", v, 100.1, 0.2, 0, false},
+            {"V-notch 0.0499 m", v, 90, 0.0499, 0, false},
+            {"V-notch 0.6001 m", v, 90, 0.6001, 0, false},
+        });
+    }
+    void ranges()
+    {
+        Cases<bool(Range, double, double, double)>::check(
+            [](Range f, double a, double b, double c) { return f(a, b, c); });
+    }
 };
 
 QTEST_GUILESS_MAIN(CoreTest)

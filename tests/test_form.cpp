@@ -1,7 +1,7 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
 // painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1 and 2. Figures are the design's worked cases
+// runs this at device pixel ratios 1, 1.5 and 2. Figures are the design's worked cases
 // or their formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
@@ -13,6 +13,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
+
+#include <cmath>
 
 namespace {
 
@@ -63,8 +66,9 @@ const QHash<QChar, QColor> Colours{{u'r', QColor(128, 0, 0)}, {u'R', QColor(192,
 
 // What a user does: clicks a shown control, puts a text in a box at once (Set)
 // or types it key by key over what was there (Type), presses a key such as
-// Alt+F, moves the mouse over a control (Hover), picks row n of the roughness list.
-enum Act { Click, Set, Type, Key, Hover, Pick };
+// Alt+F, moves the mouse over a control (Hover), picks row n of the roughness list,
+// pastes a text over what a box holds (Paste).
+enum Act { Click, Set, Type, Key, Hover, Pick, Paste };
 struct Step {
     Act act;
     QString what, text;
@@ -140,6 +144,40 @@ class FormTest : public QObject {
         });
     }
 
+    // A focused button's ring changes no pixel of its caption or picture (all that
+    // differs from the face inside the edge, which a chosen button draws two pixels
+    // wide and which at fractional ratios reaches into the next device pixel), and
+    // stands out from the face at 3:1 at least.
+    static void focusRingClearOfCaption(AniPushButton *button)
+    {
+        const auto grab = [button] { return button->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        const QImage rest = grab();
+        button->setFocus(Qt::TabFocusReason);
+        const QImage focused = grab();
+        const QRectF inside = QRectF(button->rect()).adjusted(2.5, 2.5, -3.5, -3.5);
+        QHash<QRgb, int> count; // the face is the commonest colour
+        for (int i = 0; i < rest.width() * rest.height(); ++i) ++count[rest.pixel(i % rest.width(), i / rest.width())];
+        const QRgb face = std::max_element(count.keyValueBegin(), count.keyValueEnd(),
+            [](auto a, auto b) { return a.second < b.second; })->first;
+        const auto luminance = [](QRgb c) { // relative luminance + 0.05, as WCAG's contrast ratio takes it
+            const auto linear = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) + 0.05;
+        };
+        int ring = 0;
+        for (int y = 0; y < rest.height(); ++y)
+            for (int x = 0; x < rest.width(); ++x) {
+                const QRgb was = rest.pixel(x, y), is = focused.pixel(x, y);
+                if (was == is) continue;
+                ++ring;
+                const QString at = button->objectName() + QStringLiteral(" at %1,%2").arg(x).arg(y);
+                QVERIFY2(was == face || !inside.contains(QPointF(x + 0.5, y + 0.5) / rest.devicePixelRatio()),
+                    qPrintable(at));
+                QVERIFY2(std::max(luminance(is), luminance(face)) / std::min(luminance(is), luminance(face)) >= 3,
+                    qPrintable(at));
+            }
+        QVERIFY2(ring >= button->width() + button->height(), qPrintable(button->objectName()));
+    }
+
     void run(const Steps &steps)
     {
         for (const Step &step : steps) {
@@ -161,10 +199,15 @@ class FormTest : public QObject {
                 QVERIFY2(target && target->isVisible(), qPrintable(step.what));
                 if (step.act == Click)
                     QTest::mouseClick(target, Qt::LeftButton);
-                else if (step.act == Type) {
+                else if (step.act == Type || step.act == Paste) {
                     target->setFocus();
                     QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(target, step.text);
+                    if (step.act == Type) {
+                        QTest::keyClicks(target, step.text);
+                    } else {
+                        QGuiApplication::clipboard()->setText(step.text);
+                        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+                    }
                 } else if (auto *combo = qobject_cast<QComboBox *>(target))
                     combo->setEditText(step.text);
                 else
@@ -187,13 +230,20 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
+    // Started as -reverse starts it, the window keeps one direction, left to right:
+    // the parent, the form, every control and the roughness box's list.
     void parentWindowHoldsTheFormMaximized()
     {
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        setUpApplication();
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
         // The restored size is worked out before the form exists, on a stand-in.
         QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
+        window.form->comE1->view();
+        for (const QWidget *w : window.parent->findChildren<QWidget *>())
+            QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
     }
 
     void startsWithNothingOpen()
@@ -218,11 +268,11 @@ private slots:
     }
 
     // Both pipe figures carry the Reynolds number V D / 1e-6 of the flow shown, in
-    // the tooltip and after the description, and keep it through a guard. (How a
-    // number and its regime are said, test_accuracy checks.)
+    // the tooltip and after the description. (How a number and its regime are
+    // said, test_accuracy checks.)
     void pipeFiguresSayTheirReynoldsNumber()
     {
-        run(Pipe + Steps{{"comE1", "0"}});
+        run(Pipe);
         for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
             QVERIFY2(figure->toolTip().startsWith("Reynolds number 127 324: turbulent flow, where"),
                 qPrintable(figure->toolTip()));
@@ -230,6 +280,96 @@ private slots:
                     && figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
                 qPrintable(figure->accessibleDescription()));
         }
+    }
+
+    // The cues around the figures: how a box was read; figures kept from earlier
+    // inputs, through each kind of guard and a calculation with no result; figures
+    // outside their method's range, one case each side of one limit a page; and
+    // none on the worked cases. A cue begins its control's tooltip and
+    // description, and draws its mark.
+    void cues_data()
+    {
+        const QString earlier = "=Earlier result|", outside = "=Outside the range|";
+        const auto both = [](const Page &page, const QString &cue) {
+            QStringList figures = page.results;
+            figures.sort();
+            return figures.join(cue) + cue;
+        };
+        const std::tuple<const char *, Steps, QString> rows[] = {
+            {"pipe worked case", PipePage.filled, ""},
+            {"orifice worked case", OrificePage.filled, ""},
+            {"rectangular worked case", RecPage.filled + Steps{"cmdCon1"}, ""},
+            {"trapezoidal worked case", TrapPage.filled, ""},
+            {"V-notch worked case", VPage.filled, ""},
+            {"comma", Pipe + Steps{{"comE1", "1,5"}}, "comE1=Read as 1|"},
+            {"comma, zero guard", Pipe + Steps{{"comE1", "0,015"}}, "comE1=Read as 0|" + both(PipePage, earlier)},
+            {"read whole again", Pipe + Steps{{"comE1", "1,5"}, {"comE1", "1.5"}}, ""},
+            {"no number, threshold guard", OrificePage.filled + Steps{{"txtSODia", "abc"}},
+                both(OrificePage, earlier) + "txtSODia=Read as 0|"},
+            {"unit typed", RecPage.filled + Steps{{"txtRecWidth", "1000mm"}}, "txtRecWidth=Read as 1000|"},
+            {"empty-text guard", VPage.filled + Steps{{"txtVAn", ""}}, both(VPage, earlier)},
+            {"width too small", RecPage.filled + Steps{{"txtRecWidth", "0.01"}}, both(RecPage, earlier)},
+            {"no result", TrapPage.filled + Steps{{"txtTrHeight", "-0.2"}}, both(TrapPage, earlier)},
+            {"a figure again", TrapPage.filled + Steps{{"txtTrHeight", "-0.2"}, {"txtTrHeight", "0.2"}}, ""},
+            {"Reynolds number 4 001", Pipe + Steps{{"txtQT", "0.3142"}}, ""},
+            {"Reynolds number 3 999", Pipe + Steps{{"txtQT", "0.3141"}}, both(PipePage, outside)},
+            {"orifice head 5 diameters", OrificePage.filled + Steps{{"txtSOH", "0.5"}}, ""},
+            {"orifice head 4.9 diameters", OrificePage.filled + Steps{{"txtSOH", "0.49"}}, both(OrificePage, outside)},
+            {"rectangular head 0.06 m", RecPage.filled + Steps{{"txtRecHeight", "0.06"}}, ""},
+            {"rectangular head 0.059 m", RecPage.filled + Steps{{"txtRecHeight", "0.059"}}, both(RecPage, outside)},
+            {"trapezoidal head 0.06 m", TrapPage.filled + Steps{{"txtTrHeight", "0.06"}}, ""},
+            {"trapezoidal head 0.05 m", TrapPage.filled + Steps{{"txtTrHeight", "0.05"}}, both(TrapPage, outside)},
+            {"V-notch head 0.05 m", VPage.filled + Steps{{"txtVHeight", "0.05"}}, ""},
+            {"V-notch head 0.03 m", VPage.filled + Steps{{"txtVHeight", "0.03"}}, both(VPage, outside)},
+            {"outside, then earlier", VPage.filled + Steps{{"txtVHeight", "0.03"}, {"txtVAn", ""}},
+                both(VPage, earlier)},
+        };
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QString>("cues");
+        for (const auto &[name, steps, cues] : rows) QTest::newRow(name) << steps << cues;
+    }
+    void cues()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(QString, cues);
+        run(steps);
+        QString shown; // "name=Read as 1|" ("Read as" to its first sentence's end, else to the colon)
+        QList<QWidget *> marked;
+        for (QWidget *c : form->findChildren<QWidget *>())
+            if (const QString cue = cueOf(c); !cue.isEmpty()) {
+                shown += c->objectName() + u'=' + cue.section(cue.startsWith(u"Read") ? ". " : ":", 0, 0) + u'|';
+                QVERIFY2(c->toolTip().startsWith(cue) && c->accessibleDescription().startsWith(cue), qPrintable(cue));
+                marked << c;
+            }
+        QStringList sorted = shown.split(u'|', Qt::SkipEmptyParts);
+        sorted.sort();
+        QCOMPARE(sorted.join(u'|') + (sorted.isEmpty() ? "" : "|"), cues);
+        for (QWidget *c : marked) { // the mark drawn: dark orange, or grey under a kept figure
+            const QImage image = c->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto *bits = reinterpret_cast<const QRgb *>(image.constBits());
+            const auto marks = [&](QRgb colour) {
+                return std::count_if(bits, bits + image.width() * image.height(), [&](QRgb p) {
+                    return qAbs(qRed(p) - qRed(colour)) + qAbs(qGreen(p) - qGreen(colour))
+                        + qAbs(qBlue(p) - qBlue(colour))
+                        < 40;
+                });
+            };
+            const bool stale = cueOf(c).startsWith(u"Earlier");
+            QVERIFY2(marks(stale ? qRgb(0x76, 0x76, 0x76) : qRgb(0xb3, 0x47, 0x00)) > 4, qPrintable(c->objectName()));
+        }
+    }
+
+    // Every box says on hover what it holds and its unit; a read-back l/s figure
+    // says how it was reached and what the page's own flow was.
+    void boxesAndFiguresExplainThemselves()
+    {
+        run(Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.15"}});
+        QCOMPARE(form->txtVHeight->toolTip() + u'|' + form->lblVLiter->text(), "Head above the vertex, metres|13.00");
+        QVERIFY2(form->lblVLiter->toolTip().endsWith("0.013 \u00d7 1000. The unrounded flow is 12.77 l/s."),
+            qPrintable(form->lblVLiter->toolTip()));
+        for (QLineEdit *box : form->findChildren<QLineEdit *>())
+            QVERIFY2(
+                !box->toolTip().isEmpty() || qobject_cast<QComboBox *>(box->parent()), qPrintable(box->objectName()));
     }
 
     // Each box of a page filled with a result changed alone: a new figure; and one
@@ -301,6 +441,11 @@ private slots:
             {"roughness table once more", On, TabBack, {.frames = "fraInput fraKs"}},
             {"same roughness picked", On, {{Pick, "0"}}, {.frames = "fraInput"}},
             {"roughness typed", On, TabBack + Steps{{Type, "comE1", "7"}}, {.frames = "fraInput"}},
+            // Digits of other scripts pasted are the digits of the same value.
+            {"Persian and Arabic digits", !On,
+                {"cmdDWAB2", {Paste, "txtQT", "\u06f1\u06f0"}, {Paste, "txtDOP", "\u0660\u066b\u0661"},
+                    {Paste, "comE1", "\uff10.5"}},
+                {.texts = {{"txtQT", "10"}, {"txtDOP", "0.1"}, {"comE1", "0.5"}}}},
             // The orifice and rectangular kinds: the mark, and the figure of that kind.
             {"orifice diameter only", !On, Orifice + Steps{{"txtSODia", "0.1"}},
                 {.marks = "", .texts = {{"lblCumec", ""}}}},
@@ -378,7 +523,8 @@ private slots:
     }
 
     // Every screen with figures in it, one after the other, rendered at full
-    // resolution, with no shown text box covered and every caption inside its label.
+    // resolution, with no shown text box covered, every caption inside its label and
+    // every shown button's focus ring clear of its caption.
     void everyScreen_data()
     {
         const Steps pipe = Pipe + TabBack, orifice = pipe + OrificePage.filled + Steps{"cmdSOR"};
@@ -410,6 +556,11 @@ private slots:
                 QVERIFY2(
                     need.width() <= label->width() && need.height() <= label->height(), qPrintable(c->objectName()));
             }
+        }
+        // Last, since focusing a button hides the roughness table checked above.
+        for (AniPushButton *button : form->findChildren<AniPushButton *>()) {
+            if (button->isVisibleTo(form.get())) focusRingClearOfCaption(button);
+            if (QTest::currentTestFailed()) return;
         }
     }
 

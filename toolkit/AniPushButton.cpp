@@ -103,7 +103,20 @@ void AniPushButton::markChosen(bool chosen)
     setValue(chosen);
 }
 
-void AniPushButton::setPictures(const QPixmap &atRest, const QPixmap &active)
+QIcon AniPushButton::picture(const QString &name)
+{
+    QIcon icon;
+#ifdef QUORVEL_DRAWINGS_AS_PNG
+    for (int pixels : {25, 30, 35, 40}) icon.addFile(QStringLiteral(":/%1-%2.png").arg(name).arg(pixels));
+#else
+    icon.addFile(QStringLiteral(":/%1.svg").arg(name));
+#endif
+    // Asked for exactly 20 pixels, the icon gives this bitmap rather than the vector.
+    icon.addFile(QStringLiteral(":/%1.png").arg(name));
+    return icon;
+}
+
+void AniPushButton::setPictures(const QIcon &atRest, const QIcon &active)
 {
     m_pictures[0] = atRest;
     m_pictures[1] = active;
@@ -240,18 +253,24 @@ void AniPushButton::paintEvent(QPaintEvent *)
     paintFace(p, body);
 
     const Placement place = placement();
-    if (!place.picture.isNull()) p.drawPixmap(place.picture, m_pictures[lit ? 1 : 0]);
+    if (!place.picture.isNull()) {
+        // The picture at the screen's pixels: the 20-pixel bitmap at 100 %, else
+        // drawn afresh for the scale, never a bitmap stretched.
+        const QIcon &picture = m_pictures[lit ? 1 : 0];
+        p.drawPixmap(place.picture, picture.pixmap(place.picture.size(), devicePixelRatioF()));
+    }
     p.setPen(captionColor());
     p.setFont(font());
     p.drawText(place.caption, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, text());
 
     if (hasFocus()) {
-        // A solid ring two pixels wide in the accent darkened to half: 7:1 on
-        // the light face, where a one-pixel dotted line read as 3:1.
-        p.setPen(palette().color(QPalette::Highlight).darker(200));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(body.adjusted(3, 3, -4, -4));
-        p.drawRect(body.adjusted(4, 4, -5, -5));
+        // A solid ring two pixels wide in the accent darkened to half (7:1 on the
+        // light face), just inside the edge: the caption and the picture keep
+        // clear of the edge's first three pixels at every scale, so the ring
+        // never crosses a letter or the picture.
+        const QRect ring = body.adjusted(1, 1, -1, -1);
+        p.setClipRegion(QRegion(ring) - QRegion(ring.adjusted(2, 2, -2, -2)));
+        p.fillRect(ring, palette().color(QPalette::Highlight).darker(200));
     }
 }
 

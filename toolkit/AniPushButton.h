@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QPixmap>
+#include <QIcon>
 
 class QPainter;
 
@@ -37,7 +37,12 @@ public:
     // (blue or black) first, then the state flag.
     void markChosen(bool chosen);
 
-    void setPictures(const QPixmap &atRest, const QPixmap &active);
+    // A picture frame from the resources: the 20-pixel bitmap name.png, shown as
+    // it is at 100 %, and the same picture as a vector, name.svg, for every other
+    // scale. Where Qt reads no SVG, PNGs rendered from it at build time at 25 to
+    // 40 pixels stand in for it (cmake/windows.cmake).
+    static QIcon picture(const QString &name);
+    void setPictures(const QIcon &atRest, const QIcon &active);
 
     // The caption as shown: without the ampersand that marks the access key.
     QString plainCaption() const;
@@ -61,5 +66,5 @@ private:
     void paintFace(QPainter &p, const QRect &body) const;
     quint32 m_foreColor;
     bool m_value = false;
-    QPixmap m_pictures[2];
+    QIcon m_pictures[2];
 };

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QWheelEvent>
 #ifndef QUORVEL_DRAWINGS_AS_PNG
 #include <QSvgRenderer>
@@ -50,11 +51,86 @@ bool typeKeypadDecimal(QLineEdit *box, QKeyEvent *event)
     return true;
 }
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) { setMaxLength(MaxInputLength); }
+namespace {
+
+constexpr const char *CueProperty = "quorvelCue", *NoteProperty = "quorvelNote",
+                     *DescriptionProperty = "quorvelDescription";
+
+// Dark orange, 5.5:1 on white and 5.4:1 on the result panels' light yellow; the
+// grey of a kept figure, 4.5:1 on white.
+const QColor CueColour(0xb3, 0x47, 0x00), StaleColour(0x76, 0x76, 0x76);
+
+// Tooltip and description anew from the parts, each set only when it changes
+// (a screen reader is told of every change of a description).
+void explain(QWidget *w)
+{
+    const QString cue = cueOf(w), note = w->property(NoteProperty).toString();
+    QStringList tip{cue, note.isEmpty() ? w->accessibleName() : note};
+    tip.removeAll(QString());
+    QStringList said{cue, w->property(DescriptionProperty).toString(), note.isEmpty() ? note : note + u'.'};
+    said.removeAll(QString());
+    if (const QString t = tip.join(u'\n'); t != w->toolTip()) w->setToolTip(t);
+    if (const QString d = said.join(u' '); d != w->accessibleDescription()) w->setAccessibleDescription(d);
+}
+
+void setPart(QWidget *w, const char *part, const QString &text)
+{
+    if (w->property(part).toString() == text) return;
+    w->setProperty(part, text);
+    explain(w);
+    w->update();
+}
+
+// A box's mark: a small triangle in its top right corner, as a spreadsheet marks
+// a cell with a comment.
+void drawBoxMark(QWidget *box)
+{
+    if (cueOf(box).isEmpty()) return;
+    QPainter p(box);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(CueColour);
+    const QRectF r = QRectF(box->rect()).adjusted(1, 1, -1, -1);
+    constexpr qreal side = 7;
+    p.drawPolygon(QPolygonF{r.topRight(), r.topRight() - QPointF(side, 0), r.topRight() + QPointF(0, side)});
+}
+
+} // namespace
+
+void setDescription(QWidget *control, const QString &description)
+{
+    setPart(control, DescriptionProperty, description);
+}
+void setNote(QWidget *control, const QString &note) { setPart(control, NoteProperty, note); }
+void setCue(QWidget *control, const QString &cue) { setPart(control, CueProperty, cue); }
+QString cueOf(const QWidget *control) { return control->property(CueProperty).toString(); }
+
+QValidator::State LatinDigits::validate(QString &input, int &) const
+{
+    for (QChar &c : input) {
+        if (c.unicode() >= 0x80 && c.category() == QChar::Number_DecimalDigit)
+            c = QChar(u'0' + c.digitValue());
+        else if (c == u'\u066b' || c == u'\uff0e') // Arabic decimal separator, fullwidth full stop
+            c = u'.';
+    }
+    return Acceptable;
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setMaxLength(MaxInputLength);
+    setValidator(new LatinDigits(this));
+}
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
     if (!typeKeypadDecimal(this, event)) QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    drawBoxMark(this);
 }
 
 Label::Label(QWidget *parent) : QLabel(parent)
@@ -72,9 +148,42 @@ void Label::setAutoSize(bool on)
 void Label::setTextFitted(const QString &caption)
 {
     const bool changed = caption != text();
+    if (caption.isEmpty()) {
+        setCue(this, {});
+        setNote(this, {});
+        setStale(false);
+    }
     setText(caption);
     fitToCaption();
     if (changed) emit captionChanged();
+}
+
+void Label::setStale(bool stale)
+{
+    if (stale == m_stale) return;
+    m_stale = stale;
+    QPalette p = palette();
+    if (stale) m_colour = p.color(QPalette::WindowText);
+    p.setColor(QPalette::WindowText, stale ? StaleColour : m_colour);
+    setPalette(p);
+}
+
+// A figure's mark: a zigzag line under its digits, in the descent that digits
+// leave free, grey under a kept figure.
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (cueOf(this).isEmpty() || text().isEmpty()) return;
+    const QFontMetrics fm = fontMetrics();
+    const QRect shown = style()->itemTextRect(fm, contentsRect(), int(alignment()), true, text());
+    const qreal top = shown.top() + fm.ascent() + 1, bottom = qMin(qreal(shown.bottom()), top + 2.5);
+    QPolygonF zigzag;
+    for (qreal x = shown.left(), up = 0; x <= shown.right(); x += 2, up = 1 - up)
+        zigzag << QPointF(x, up ? top : bottom);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_stale ? StaleColour : CueColour, 1.2));
+    p.drawPolyline(zigzag);
 }
 
 void Label::fitToCaption()
@@ -122,6 +231,13 @@ ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
     setCompleter(nullptr);           // the inline completer would turn "1." into "1.5"
     setFocusPolicy(Qt::StrongFocus); // not Qt's WheelFocus
     lineEdit()->setMaxLength(MaxInputLength);
+    lineEdit()->setValidator(new LatinDigits(this));
+}
+
+void ComboBox::paintEvent(QPaintEvent *event)
+{
+    QComboBox::paintEvent(event);
+    drawBoxMark(this);
 }
 
 // The combo box takes the keys for its editor, which has it as focus proxy.
@@ -306,43 +422,43 @@ void Shape::paintEvent(QPaintEvent *)
 
 // Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
 // rendered from its SVG at build time, at twice the control's size; see
-// cmake/windows.cmake. Both kinds are stretched to the control, aspect not kept.
+// cmake/windows.cmake. Every kind is stretched to the control, aspect not kept.
 #ifdef QUORVEL_DRAWINGS_AS_PNG
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
-    if (resource.endsWith(QLatin1String(".svg")))
-        m_drawing = QImage(resource.chopped(4) + QLatin1String(".png"));
-    else
-        m_pixmap = QPixmap(resource);
+    const bool drawing = resource.endsWith(QLatin1String(".svg"));
+    m_bitmap = QImage(drawing ? resource.chopped(4) + QLatin1String(".png") : resource);
 }
 
-bool ImageBox::hasDrawing() const { return !m_drawing.isNull(); }
-
-QPixmap ImageBox::renderDrawing(QSize pixels) const
-{
-    return QPixmap::fromImage(m_drawing.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-}
+bool ImageBox::hasPicture() const { return !m_bitmap.isNull(); }
 #else
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {
     if (resource.endsWith(QLatin1String(".svg")))
         m_svg = new QSvgRenderer(resource, this);
     else
-        m_pixmap = QPixmap(resource);
+        m_bitmap = QImage(resource);
 }
 
-bool ImageBox::hasDrawing() const { return m_svg && m_svg->isValid(); }
-
-QPixmap ImageBox::renderDrawing(QSize pixels) const
-{
-    QPixmap drawing(pixels);
-    drawing.fill(Qt::transparent);
-    QPainter r(&drawing);
-    r.setRenderHint(QPainter::Antialiasing);
-    m_svg->render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    return drawing;
-}
+bool ImageBox::hasPicture() const { return m_svg ? m_svg->isValid() : !m_bitmap.isNull(); }
 #endif
+
+// A bitmap is reduced by averaging the pixels each screen pixel covers: sampled
+// while painting instead, a large bitmap drawn small turns jagged.
+QPixmap ImageBox::renderPicture(QSize pixels) const
+{
+#ifndef QUORVEL_DRAWINGS_AS_PNG
+    if (m_svg) {
+        QPixmap drawing(pixels);
+        drawing.fill(Qt::transparent);
+        QPainter r(&drawing);
+        r.setRenderHint(QPainter::Antialiasing);
+        m_svg->render(&r, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        return drawing;
+    }
+#endif
+    return QPixmap::fromImage(m_bitmap.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
@@ -354,18 +470,17 @@ void ImageBox::paintEvent(QPaintEvent *)
         const QRect caption = frame->captionRect().translated(-pos());
         if (caption.intersects(rect())) p.setClipRegion(QRegion(rect()) - caption);
     }
-    if (hasDrawing()) {
-        // Rendered once per size and pixel ratio: a keystroke that repaints a
-        // button over a drawing then costs a bitmap copy, not a vector render.
-        const qreal ratio = devicePixelRatioF();
-        if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
-            || m_rendered.devicePixelRatio() != ratio) {
-            m_rendered = renderDrawing((QSizeF(size()) * ratio).toSize());
-            m_rendered.setDevicePixelRatio(ratio);
-        }
-        p.drawPixmap(0, 0, m_rendered);
-    } else if (!m_pixmap.isNull())
-        p.drawPixmap(rect(), m_pixmap);
+    if (!hasPicture()) return;
+    // Rendered once per size and pixel ratio, at the screen's pixels: a keystroke
+    // that repaints a button over a drawing then costs a bitmap copy, not a
+    // vector render, and no picture is stretched while painting.
+    const qreal ratio = devicePixelRatioF();
+    if (m_rendered.isNull() || m_rendered.deviceIndependentSize() != QSizeF(size())
+        || m_rendered.devicePixelRatio() != ratio) {
+        m_rendered = renderPicture((QSizeF(size()) * ratio).toSize());
+        m_rendered.setDevicePixelRatio(ratio);
+    }
+    p.drawPixmap(0, 0, m_rendered);
 }
 
 void ImageBox::mouseMoveEvent(QMouseEvent *event)

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPointer>
+#include <QValidator>
 #include <QWidget>
 
 class QSvgRenderer;
@@ -32,6 +33,27 @@ QPalette designPalette();
 // Returns true when it has typed into box.
 bool typeKeypadDecimal(QLineEdit *box, QKeyEvent *event);
 
+// What a control says of itself on hover and to a screen reader, from parts
+// kept in the control: its cue (how its text was read, or why the figure it
+// shows is not sure), its description, and a note on the figure it shows. The
+// tooltip is the cue, then the note or else the accessible name; the accessible
+// description is the cue, the description and the note. A control with a cue
+// draws a small mark (a box in its top right corner, a figure under it); the
+// mark takes no focus and no click.
+void setDescription(QWidget *control, const QString &description);
+void setNote(QWidget *control, const QString &note);
+void setCue(QWidget *control, const QString &cue);
+QString cueOf(const QWidget *control);
+
+// An input box takes a digit of any script as the ASCII digit of the same value,
+// and the Arabic decimal separator as a point, typed or pasted: the box holds
+// the number the user meant, in the only digits the program reads.
+class LatinDigits : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};
+
 // Text box: QLineEdit's textChanged is the Change event (typing, and any setText
 // that really changes the text, raised synchronously, once).
 class TextBox : public QLineEdit {
@@ -41,6 +63,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // Label: transparent, optionally sized to its caption. An auto-size label keeps its
@@ -57,6 +80,10 @@ public:
     // copy it (the whole caption when nothing is selected). A click gives it the
     // focus, Tab never does.
     void setCopyable();
+    // A figure kept from earlier inputs is drawn grey. An empty caption has no
+    // cue, note or grey.
+    void setStale(bool stale);
+    bool isStale() const { return m_stale; }
 
 signals:
     void captionChanged(); // by setTextFitted, to a different text
@@ -64,10 +91,13 @@ signals:
 protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void fitToCaption();
     bool m_autoSize = false;
+    bool m_stale = false;
+    QColor m_colour; // the caption colour while not stale
 };
 
 // Editable drop-down combo box; editTextChanged is its Change, activated its Click.
@@ -86,6 +116,7 @@ public:
 protected:
     void wheelEvent(QWheelEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // Frame: a flat rectangle with a caption on its top edge, on an opaque
@@ -156,13 +187,13 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    bool hasDrawing() const;
-    QPixmap renderDrawing(QSize pixels) const; // the drawing stretched to pixels
+    bool hasPicture() const;
+    QPixmap renderPicture(QSize pixels) const; // the picture stretched to pixels
 
     QSvgRenderer *m_svg = nullptr;
-    QImage m_drawing; // a drawing rendered at build time, where Qt reads no SVG
-    QPixmap m_pixmap;
-    QPixmap m_rendered; // the drawing at the current size
+    // A bitmap: the logo, the bullet, or a drawing rendered at build time where Qt reads no SVG.
+    QImage m_bitmap;
+    QPixmap m_rendered; // the picture at the current size
 };
 
 // Picture box used as the button strip: reports mouse moves over its bare surface.
