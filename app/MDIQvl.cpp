@@ -9,18 +9,11 @@
 #include <QStyleOption>
 #include <QScrollBar>
 
-MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
+MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIQvl"));
     setWindowTitle(QStringLiteral("Pipeline Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_parent.png")));
-    m_area->setBackground(palette().brush(QPalette::Dark)); // the application workspace colour
-    // Where the screen is smaller than the form (801 x 561 with its title bar),
-    // the area scrolls; where the form fits, no scroll bar shows.
-    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_area);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 }
 
 namespace {
@@ -53,6 +46,18 @@ void dressChild(QMdiSubWindow *child)
 
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
+    // The area is made with its child, not with the window: the window can then
+    // show first (openMainWindow) having touched no more of the toolkit than it
+    // needs to, and nothing is painted before the message loop runs.
+    m_area = new QMdiArea(this);
+    m_area->setBackground(palette().brush(QPalette::Dark)); // the application workspace colour
+    // Where the screen is smaller than the form (801 x 561 with its title bar),
+    // the area scrolls; where the form fits, no scroll bar shows.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
+
     QMdiSubWindow *child = m_area->addSubWindow(form);
     dressChild(child);
     child->setWindowIcon(form->windowIcon());
