@@ -1,5 +1,7 @@
 #include "app/MDIQvl.h"
 
+#include "app/manual.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QMdiArea>
@@ -8,12 +10,16 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QScrollBar>
+#include <QShortcut>
 
 MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIQvl"));
     setWindowTitle(QStringLiteral("Pipeline Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_parent.png")));
+    // F1: the user manual.
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { showManual(this); });
 }
 
 namespace {

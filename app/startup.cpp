@@ -1,9 +1,9 @@
 #include "app/startup.h"
 
 #include "app/MDIQvl.h"
-#include "form/accessibility.h"
 #include "form/catalogue.h"
 #include "form/frmQvOpen.h"
+#include "form/spoken_results.h"
 #include "toolkit/controls.h"
 
 #include <QApplication>

@@ -16,57 +16,21 @@ namespace {
 // Inputs pass through DoNotOptimize so the compiler cannot fold the calculation away.
 template <typename... T> void opaque(T &...values) { (benchmark::DoNotOptimize(values), ...); }
 
-void BM_Core_Pipe(benchmark::State &state)
+// Times one calculation on inputs the compiler cannot see through.
+template <auto calculation, typename... T> void measure(benchmark::State &state, T... inputs)
 {
-    double flow = 10, length = 1000, diameter = 0.3, roughness = 1.5;
     for (auto _ : state) {
-        opaque(flow, length, diameter, roughness);
-        auto r = pipeFlow(flow, length, diameter, roughness);
-        benchmark::DoNotOptimize(r);
+        opaque(inputs...);
+        auto result = calculation(inputs...);
+        benchmark::DoNotOptimize(result);
     }
 }
 
-void BM_Core_Orifice(benchmark::State &state)
-{
-    double diameter = 0.1, head = 2;
-    OrificeKind kind = OrificeKind::SharpEdged;
-    for (auto _ : state) {
-        opaque(diameter, head, kind);
-        auto q = orificeFlow(diameter, head, kind);
-        benchmark::DoNotOptimize(q);
-    }
-}
-
-void BM_Core_RectangularNotch(benchmark::State &state)
-{
-    double head = 0.2, width = 1;
-    Contraction condition = Contraction::Full;
-    for (auto _ : state) {
-        opaque(head, width, condition);
-        auto r = rectangularFlow(head, width, condition);
-        benchmark::DoNotOptimize(r);
-    }
-}
-
-void BM_Core_TrapezoidalNotch(benchmark::State &state)
-{
-    double angle = 14, head = 0.2, width = 1;
-    for (auto _ : state) {
-        opaque(angle, head, width);
-        auto q = trapezoidalFlow(angle, head, width);
-        benchmark::DoNotOptimize(q);
-    }
-}
-
-void BM_Core_VNotch(benchmark::State &state)
-{
-    double angle = 90, head = 0.2;
-    for (auto _ : state) {
-        opaque(angle, head);
-        auto q = vNotchFlow(angle, head);
-        benchmark::DoNotOptimize(q);
-    }
-}
+void BM_Core_Pipe(benchmark::State &state) { measure<pipeFlow>(state, 10.0, 1000.0, 0.3, 1.5); }
+void BM_Core_Orifice(benchmark::State &state) { measure<orificeFlow>(state, 0.1, 2.0, OrificeKind::SharpEdged); }
+void BM_Core_RectangularNotch(benchmark::State &state) { measure<rectangularFlow>(state, 0.2, 1.0, Contraction::Full); }
+void BM_Core_TrapezoidalNotch(benchmark::State &state) { measure<trapezoidalFlow>(state, 14.0, 0.2, 1.0); }
+void BM_Core_VNotch(benchmark::State &state) { measure<vNotchFlow>(state, 90.0, 0.2); }
 
 // What the pipe page does with the four texts around the calculation: read them,
 // compute, and write the two captions' figures.
@@ -122,11 +86,7 @@ template <bool worst> void BM_F(benchmark::State &state)
         return;
     }
     state.counters["passes"] = passes;
-    for (auto _ : state) {
-        opaque(ED, RE);
-        auto f = F(ED, RE);
-        benchmark::DoNotOptimize(f);
-    }
+    measure<F>(state, ED, RE);
 }
 
 } // namespace
@@ -142,11 +102,6 @@ BENCHMARK(BM_F<true>)->Name("BM_F/worst_case_full_bound")->Unit(benchmark::kMicr
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     // F's own promise: even the worst case stays far below a millisecond.
-    TargetReporter reporter({{"BM_Core_", 1e-6}, {"BM_F/worst", 1e-3}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.missed() ? 2 : 0;
+    return runAgainst({{"BM_Core_", 1e-6}, {"BM_F/worst", 1e-3}}, argc, argv);
 }

@@ -174,10 +174,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     setUpApplication();
 
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    TargetReporter reporter({{"BM_FormReady", 50e-3}, {"BM_Keystroke/", 1e-3}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return reporter.missed() ? 2 : 0;
+    return runAgainst({{"BM_FormReady", 50e-3}, {"BM_Keystroke/", 1e-3}}, argc, argv);
 }

@@ -68,3 +68,15 @@ private:
     std::vector<Verdict> m_verdicts;
     bool m_missed = false;
 };
+
+// Runs the benchmarks the command line names against the targets: 0, 1 for an
+// unknown argument, 2 when one is over its target.
+inline int runAgainst(std::vector<TargetReporter::Target> targets, int &argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TargetReporter reporter(std::move(targets));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.missed() ? 2 : 0;
+}

@@ -7,47 +7,14 @@
 #   and the test programs carry the offscreen platform plugin;
 # - resources are not compressed with zstd, which this Qt lacks.
 enable_language(RC)
-find_program(QUORVEL_RSVG_CONVERT rsvg-convert REQUIRED)
+include(${CMAKE_CURRENT_LIST_DIR}/png-drawings.cmake)
 
 set(QUORVEL_WIN_DIR ${CMAKE_BINARY_DIR}/windows)
 # The host's rcc compresses with zstd, which this Qt cannot read.
 set(QUORVEL_RCC_OPTIONS --no-zstd)
 
-# Each drawing at twice its control's size in form/catalogue.cpp (twips / 7.5),
-# stretched like the vector drawing: crisp at pixel ratio 2 and halved cleanly at 1.
-set(QUORVEL_DRAWINGS
-  orifice_tank  930 610
-  orifice_kinds 786 434
-  rect_notch    594 402
-  contractions  738 402
-  trap_notch    962 578
-  vnotch        690 578)
-
-function(quorvel_render_svg svg png width height)
-  add_custom_command(OUTPUT ${png}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${QUORVEL_WIN_DIR}
-    COMMAND ${QUORVEL_RSVG_CONVERT} --width ${width} --height ${height} --output ${png} ${svg}
-    DEPENDS ${svg} VERBATIM)
-endfunction()
-
 function(quorvel_windows_drawings)
-  set(drawings ${QUORVEL_DRAWINGS})
-  set(pngs)
-  while(drawings)
-    list(POP_FRONT drawings name width height)
-    quorvel_render_svg(${PROJECT_SOURCE_DIR}/assets/${name}.svg ${QUORVEL_WIN_DIR}/${name}.png ${width} ${height})
-    list(APPEND pngs ${QUORVEL_WIN_DIR}/${name}.png)
-  endwhile()
-  # The push buttons' pictures at 25 to 40 pixels, for 125 % to 200 %; the 20-pixel
-  # bitmaps for 100 % are in the resources already (AniPushButton::picture).
-  foreach(name btn_close_1 btn_close_2 btn_open_1 btn_open_2 btn_choice_1 btn_choice_2)
-    foreach(size 25 30 35 40)
-      quorvel_render_svg(${PROJECT_SOURCE_DIR}/assets/${name}.svg ${QUORVEL_WIN_DIR}/${name}-${size}.png ${size} ${size})
-      list(APPEND pngs ${QUORVEL_WIN_DIR}/${name}-${size}.png)
-    endforeach()
-  endforeach()
-  qt_add_resources(quorvel_form quorvel_drawings PREFIX / BASE ${QUORVEL_WIN_DIR} OPTIONS ${QUORVEL_RCC_OPTIONS} FILES ${pngs})
-  target_compile_definitions(quorvel_form PRIVATE QUORVEL_DRAWINGS_AS_PNG)
+  quorvel_png_drawings(${QUORVEL_WIN_DIR})
 
   # The program's icon, from the same SVG as the Linux one.
   set(icon_pngs)

@@ -397,12 +397,6 @@ void applyLook(QWidget *w, const ControlRow &row, const QPalette &system)
         w->setProperty(TabIndexProperty, props.tab);
 }
 
-} // namespace
-
-QSize formExtent() { return {twipsToPixels(12015), twipsToPixels(8415)}; }
-
-namespace {
-
 // The form itself: its caption, font and background; the layout's extent.
 void applyFormLook(QWidget *form, const QPalette &system)
 {
@@ -453,6 +447,8 @@ void applyTabOrder(const QHash<QString, QWidget *> &controls)
 }
 
 } // namespace
+
+QSize formExtent() { return {twipsToPixels(12015), twipsToPixels(8415)}; }
 
 QHash<QString, QWidget *> buildForm(QWidget *form)
 {

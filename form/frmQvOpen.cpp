@@ -6,8 +6,9 @@
 #include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLocale>
+#include <QShortcut>
 
 #include <type_traits>
 
@@ -162,10 +163,14 @@ frmQvOpen::frmQvOpen(QWidget *parent)
 
     applyAccessibleNames(this);
 
-    // The figures can be selected and copied into a report.
+    // The figures can be selected and copied into a report, alone or with the
+    // whole calculation of their page; Ctrl+Shift+C copies the calculation of
+    // the page in use from anywhere in the window.
     for (Label *result :
         {lblPipeV, lblPipeHL, lblCumec, lblLiter, lblRecCumec, lblRecLiter, lblTCumec, lblTLiter, lblVCumec, lblVLiter})
-        result->setCopyable();
+        result->setCopyable([this, result] { copyCalculation(result); });
+    auto *copyPage = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copyPage, &QShortcut::activated, this, [this] { copyCalculation(QApplication::focusWidget()); });
 }
 
 frmQvOpen::~frmQvOpen()

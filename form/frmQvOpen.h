@@ -13,6 +13,7 @@
 #include <functional>
 
 class AniPushButton;
+struct CalculationSheet;
 class ComboBox;
 class Frame;
 class ImageBox;
@@ -87,6 +88,16 @@ public:
     void txtVAn_Change();
     void txtVHeight_Change();
 
+    // Copy calculation: the sheet of the page that holds `from` (the focus, or the
+    // figure whose menu was opened), else of the calculator page shown, onto the
+    // clipboard (form/navigation.cpp). Each page's sheet is built in its file.
+    void copyCalculation(const QWidget *from);
+    CalculationSheet SheetPipe() const;
+    CalculationSheet SheetSO() const;
+    CalculationSheet SheetRec() const;
+    CalculationSheet SheetTrap() const;
+    CalculationSheet SheetV() const;
+
     // How the program ends, and the clock read at load; both can be replaced
     // (a test ends nothing and starts at a moment of its choosing).
     std::function<void()> End;
@@ -95,6 +106,8 @@ public:
     // Form-level state
     OrificeKind SOKind = OrificeKind::None;
     Contraction RecContraction = Contraction::Suppressed;
+    // The Reynolds number of the pipe figures shown, for the calculation sheet.
+    std::optional<double> PipeReynolds;
 
     // Controls the logic touches, bound by the table in frmQvOpen.cpp (all others
     // are found by their names).

@@ -1,8 +1,11 @@
 // Page navigation: handlers that show and hide frames, and the notch selectors,
 // which also empty the notch they show. Each sets the flags absolutely; the
 // current page is nothing but the set of visible frames.
+#include "form/calculation_sheet.h"
 #include "form/frmQvOpen.h"
 #include "toolkit/controls.h"
+
+#include <array>
 
 void frmQvOpen::cmdDWAB2_Click()
 {
@@ -75,4 +78,23 @@ void frmQvOpen::cmdWeirV_Click()
 {
     showNotchPage({{fraWRec, false}, {fraWeirTrap, false}, {fraWeirV, true}}, {txtVHeight, txtVAn},
         {lblVCumec, lblVLiter}, txtVHeight);
+}
+
+// The calculator pages by their frames (the first the one shown), and the sheet
+// of each. The page that holds `from` is copied, else the one shown; on the
+// start screen and the menus of the flow-measurement page there is none.
+void frmQvOpen::copyCalculation(const QWidget *from)
+{
+    const std::pair<std::array<const Frame *, 3>, CalculationSheet (frmQvOpen::*)() const> pages[] = {
+        {{fraInput, fraOutput, fraKs}, &frmQvOpen::SheetPipe},
+        {{fraSO}, &frmQvOpen::SheetSO},
+        {{fraWRec}, &frmQvOpen::SheetRec},
+        {{fraWeirTrap}, &frmQvOpen::SheetTrap},
+        {{fraWeirV}, &frmQvOpen::SheetV},
+    };
+    for (const auto &[frames, sheet] : pages)
+        for (const Frame *frame : frames)
+            if (frame && frame->isVisible() && from && frame->isAncestorOf(from)) return copySheet((this->*sheet)());
+    for (const auto &[frames, sheet] : pages)
+        if (frames[0]->isVisible()) return copySheet((this->*sheet)());
 }

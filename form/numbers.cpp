@@ -1,6 +1,7 @@
 #include "form/numbers.h"
 
-#include <charconv>
+#include "form/charconv.h"
+
 #include <cmath>
 #include <limits>
 #include <system_error>

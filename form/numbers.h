@@ -24,14 +24,20 @@ double Val(std::string_view text);
 std::string readingNote(std::string_view text);
 
 // True when every value is a finite number. A calculation gives no result when a
-// number it reads, or any value it computes on the way, is not: an infinity can
-// vanish in a later step (x / infinity is 0) and leave a figure that looks sound.
+// number it reads, or a value it computes on the way, is not. An infinity can
+// vanish in a later step (x / infinity is 0) and leave a figure that looks sound,
+// so the values before a division are checked; products, sums, roots, positive
+// powers and tangents carry an infinity or a NaN through to the result, so where
+// only those follow (the flow calculations), the result alone is checked.
 inline bool allFinite(std::initializer_list<double> values)
 {
     for (double v : values)
         if (!std::isfinite(v)) return false;
     return true;
 }
+
+// The value, or nothing when it is not a finite number.
+inline std::optional<double> ifFinite(double v) { return std::isfinite(v) ? std::optional(v) : std::nullopt; }
 
 // A value in one of the display patterns "#0.00" or "#0.000": at least one digit
 // before the point, fixed decimals, no grouping, "-" for negative values. The value

@@ -1,7 +1,9 @@
 # Installs a build into a scratch prefix and checks the freedesktop layout: the
 # program and its man page, its desktop entry and AppStream metadata under one id,
-# the icons the entry names in the hicolor theme, and nothing else.
-# Run as: cmake -DBUILD_DIR=... -DSTAGING=... -DAPP_ID=... -DICON_SIZES=16;... -P check-install.cmake
+# the icons the entry names in the hicolor theme, the manual and the accuracy
+# report with its plots under share/doc/quorvel, and nothing else.
+# Run as: cmake -DBUILD_DIR=... -DSTAGING=... -DAPP_ID=... -DICON_SIZES=16;... -DPLOTS=a;...
+#         -DVERSION=... -DDOC_PATH=... -P check-install.cmake
 file(REMOVE_RECURSE "${STAGING}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${STAGING}"
                 RESULT_VARIABLE rc OUTPUT_QUIET)
@@ -13,8 +15,13 @@ set(expected
   bin/quorvel
   share/applications/${APP_ID}.desktop
   share/icons/hicolor/scalable/apps/${APP_ID}.svg
+  share/doc/quorvel/accuracy.md
+  share/doc/quorvel/manual.md
   share/man/man1/quorvel.1
   share/metainfo/${APP_ID}.metainfo.xml)
+foreach(plot ${PLOTS})
+  list(APPEND expected share/doc/quorvel/accuracy/${plot}.png)
+endforeach()
 foreach(size ${ICON_SIZES})
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
@@ -57,3 +64,15 @@ foreach(size ${ICON_SIZES})
     message(FATAL_ERROR "the ${size}x${size} icon is not ${size} by ${size} pixels (${header})")
   endif()
 endforeach()
+
+# The manual carries the version in its title, and the man page names where it
+# is installed.
+file(STRINGS "${STAGING}/share/doc/quorvel/manual.md" title LIMIT_COUNT 1)
+if(NOT title STREQUAL "# Quorvel ${VERSION} user manual")
+  message(FATAL_ERROR "the manual's title is '${title}', not the version ${VERSION}'s")
+endif()
+file(READ "${STAGING}/share/man/man1/quorvel.1" man)
+string(FIND "${man}" "${DOC_PATH}/manual.md" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR "the man page does not name the manual's place, ${DOC_PATH}/manual.md")
+endif()

@@ -36,9 +36,7 @@ std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind
     const double dkd = dk * diameter;
     const double a = dkd / 4;
     const double Q = s * a;
-
-    if (!allFinite({diameter, head, t, s, dk, dkd, a, Q})) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // The formula takes the head at the orifice's centre for the whole opening, which

@@ -7,7 +7,7 @@
 #include <string>
 
 // Q = k d² / 4 * sqrt(19.62 H) in m³/s, diameter d and head H in metres.
-// Empty for an unknown kind, and unless every value on the way is finite (allFinite).
+// Empty for an unknown kind, and unless the discharge is finite.
 std::optional<double> orificeFlow(double diameter, double head, OrificeKind kind);
 
 // Where the small-orifice formula is meant to be used: empty inside its range,

@@ -1,4 +1,5 @@
 // Small orifices: discharge for the chosen kind at every edit and every kind press.
+#include "form/calculation_sheet.h"
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
@@ -24,6 +25,32 @@ void frmQvOpen::CalcSO()
         {cmdSOBRU, OrificeKind::BordaRunningFull},
     };
     for (auto [button, kind] : kinds) button->markChosen(kind == SOKind);
+}
+
+// The figures belong to the kind marked; with no figure the sheet names the kind
+// chosen, which the next figure will be for.
+CalculationSheet frmQvOpen::SheetSO() const
+{
+    CalculationSheet sheet = startSheet(fraSO, {txtSODia, txtSOH}, {lblCumec, lblLiter}, Now());
+    struct Kind {
+        AniPushButton *button;
+        OrificeKind kind;
+        const char *name, *coefficient; // Cd, and Cd x 3.142 as the page holds it
+    };
+    const Kind kinds[] = {
+        {cmdSOSE, OrificeKind::SharpEdged, "sharp-edged", "Cd = 0.62 (Cd × 3.142 = 1.94804)"},
+        {cmdSOR, OrificeKind::Rounded, "rounded", "Cd = 0.97 (Cd × 3.142 = 3.04774)"},
+        {cmdSOBRF, OrificeKind::BordaRunningFree, "Borda, running free", "Cd = 0.5 (Cd × 3.142 = 1.571)"},
+        {cmdSOBRU, OrificeKind::BordaRunningFull, "Borda, running full", "Cd = 0.75 (Cd × 3.142 = 2.3565)"},
+    };
+    const Kind *shown = nullptr;
+    for (const Kind &k : kinds)
+        if (sheet.figures.isEmpty() ? k.kind == SOKind : k.button->value()) shown = &k;
+    if (shown) sheet.inputs << SheetRow{QStringLiteral("Kind of orifice"), QString::fromUtf8(shown->name), {}, {}};
+    sheet.method = QStringLiteral("Q = Cd × 3.142 d² / 4 × √(19.62 H), 19.62 = 2 × 9.81 m/s², ")
+        + (shown ? QString::fromUtf8(shown->coefficient) : QStringLiteral("no kind chosen"))
+        + QStringLiteral("; l/s = Q × 1000 before rounding");
+    return sheet;
 }
 
 // A kind button chooses its kind and recomputes, whatever the boxes hold.

@@ -1,13 +1,13 @@
 // Pipe page: velocity and Colebrook-White headloss at every keystroke, and the
 // roughness lists that help choose the roughness.
+#include "form/calculation_sheet.h"
+#include "form/charconv.h"
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
 #include "pages/pipe.h"
 #include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
-
-#include <charconv>
 
 namespace {
 std::string text(const QLineEdit *box) { return box->text().toStdString(); }
@@ -30,10 +30,29 @@ void frmQvOpen::CalcPipe()
         // both figures say the Reynolds number of the flow they describe.
         const QString regime = QString::fromStdString(reynoldsDescription(r->reynolds));
         for (QWidget *figure : {lblPipeV, lblPipeHL}) setNote(figure, regime);
+        PipeReynolds = r->reynolds;
         fraOutput->setVisible(true);
     } else
         keepEarlier({lblPipeV, lblPipeHL});
     setScreenMousePointer(vbDefault);
+}
+
+// The figures with the Reynolds number they were worked out for, and the method
+// with the page's own constants.
+CalculationSheet frmQvOpen::SheetPipe() const
+{
+    CalculationSheet sheet = startSheet(fraInput, {txtQT, txtLOP, txtDOP, comE1}, {lblPipeV, lblPipeHL}, Now());
+    if (!sheet.figures.isEmpty() && PipeReynolds) {
+        // "Reynolds number 127 324: turbulent flow, where ..."
+        const QString said = QString::fromStdString(reynoldsDescription(*PipeReynolds));
+        const QString number = said.section(QStringLiteral(": "), 0, 0);
+        sheet.figures << SheetRow{number.left(15), number.mid(16), {}, said.section(QStringLiteral(": "), 1)};
+    }
+    sheet.method = QStringLiteral(
+        "Darcy-Weisbach, hf = f L V² / (2 g D), V = 4 Q / (π D²); friction factor f from Colebrook-White, "
+        "1/√f = 1.14 − 2 log10(ks/D + 9.35 / (Re √f)), Re = V D / ν, iterated from f = 0.01 until a pass "
+        "changes f by 1 % or less; g = 9.81 m/s², π = 3.14159, ν = 0.000001 m²/s (water at about 20 °C)");
+    return sheet;
 }
 
 void frmQvOpen::txtQT_Change() { CalcPipe(); }

@@ -26,7 +26,7 @@ RectangularResult rectangularFlow(double head, double width, Contraction conditi
     const double w = c * 1.84;
     const double Q = p * w;
 
-    if (!allFinite({p, c, w, Q})) return {RectangularResult::NoResult, 0};
+    if (!std::isfinite(Q)) return {RectangularResult::NoResult, 0};
     return {RectangularResult::Flow, Q};
 }
 

@@ -1,4 +1,5 @@
 // Rectangular notch under three end-contraction conditions.
+#include "form/calculation_sheet.h"
 #include "form/frmQvOpen.h"
 #include "form/guards.h"
 #include "form/numbers.h"
@@ -32,6 +33,27 @@ void frmQvOpen::CalcRec()
         {cmdCon2, Contraction::Full},
     };
     for (auto [button, condition] : conditions) button->setForeColor(condition == RecContraction ? vbBlue : vbBlack);
+}
+
+// The figures belong to the condition marked blue; with no figure the sheet
+// names the condition chosen, which the next figure will be for.
+CalculationSheet frmQvOpen::SheetRec() const
+{
+    CalculationSheet sheet = startSheet(fraWRec, {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, Now());
+    const std::tuple<AniPushButton *, Contraction, const char *> conditions[] = {
+        {cmdCon, Contraction::Suppressed, "contractions fully suppressed"},
+        {cmdCon1, Contraction::OneSide, "one side contraction"},
+        {cmdCon2, Contraction::Full, "fully contracted"},
+    };
+    for (auto [button, condition, name] : conditions)
+        if (sheet.figures.isEmpty() ? condition == RecContraction : button->foreColor() == vbBlue) {
+            const int n = int(condition); // the number of end contractions
+            sheet.inputs << SheetRow{
+                QStringLiteral("End contractions"), QString::number(n), {}, QString::fromUtf8(name)};
+            sheet.method = QStringLiteral("Francis, Q = 1.84 (L − 0.1 n H) H^1.5 with n = %1; ").arg(n);
+        }
+    sheet.method += QStringLiteral("l/s = the m³/s figure shown × 1000");
+    return sheet;
 }
 
 // A condition button chooses its condition and recomputes.

@@ -22,9 +22,7 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     const double s = std::sqrt(twoG);
     const double Asp = (A * s) * p;
     const double Q = Asp * W;
-
-    if (!allFinite({angle, H, B, anglePi, t, slope, W, p, Asp, Q})) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // The head of at least 0.2 ft (0.06 m) that every sharp-crested notch needs, the

@@ -5,7 +5,7 @@
 #include <string>
 
 // Side angle in degrees from the vertical, head H and crest width B in metres.
-// Empty unless every value on the way is finite (allFinite).
+// Empty unless the discharge is finite.
 std::optional<double> trapezoidalFlow(double angle, double head, double crestWidth);
 
 // Where the trapezoidal formula is meant to be used: empty inside its range, else

@@ -19,9 +19,7 @@ std::optional<double> vNotchFlow(double angle, double head)
     const double s = std::sqrt(twoG);
     const double Kst = (K * s) * t;
     const double Q = Kst * p;
-
-    if (!allFinite({angle, H, halfPi, t, p, Kst, Q})) return std::nullopt;
-    return Q;
+    return ifFinite(Q);
 }
 
 // ISO 1438 (thin-plate weirs) rates V-notches with the Kindsvater-Shen formula

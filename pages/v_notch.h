@@ -5,7 +5,7 @@
 #include <string>
 
 // Included angle in degrees, head H above the vertex in metres.
-// Empty unless every value on the way is finite (allFinite).
+// Empty unless the discharge is finite.
 std::optional<double> vNotchFlow(double angle, double head);
 
 // Where the V-notch formula is meant to be used: empty inside its range, else the

@@ -2,21 +2,27 @@
 """Sets the calculator's figures against independent references of the trade and
 writes docs/accuracy.md and its plots in docs/accuracy/.
 
-The figures come from the real number core: bench/accuracy_driver (built by
+The figures come from the real number core: accuracy_driver (built by
 scripts/accuracy) is fed every input line in one run and prints the core's
 unrounded values and the texts the pages show. Everything the figures are
 compared with is computed here, from the published equations, never from the
-program's own constants. The random pipes come from a fixed seed, the plots are
-written without time stamps or version strings: a second run rewrites every
-file byte for byte.
+program's own constants. The random pipes come from a fixed seed: a second run
+rewrites the report byte for byte, and the plots (written without time stamps or
+version strings) up to a few anti-aliased pixels.
 
-Usage: scripts/accuracy.py path/to/accuracy_driver   (scripts/accuracy does all)
+Usage: scripts/accuracy.py path/to/accuracy_driver [--check]
+(scripts/accuracy does all). With --check the report and its plots go to a
+temporary folder instead, and the run fails when the report differs from
+docs/accuracy.md (the plots are not compared: their anti-aliasing varies by a
+few pixels between runs).
 """
 
+import difflib
 import math
 import os
 import subprocess
 import sys
+import tempfile
 from decimal import ROUND_HALF_UP, Decimal
 
 import matplotlib
@@ -248,9 +254,31 @@ def savefig(fig, name):
 
 
 def main():
+    if len(sys.argv) == 3 and sys.argv[2] == "--check":
+        sys.exit(check(sys.argv[1]))
     if len(sys.argv) != 2:
         sys.exit(__doc__)
-    driver = sys.argv[1]
+    print_snippets(report(sys.argv[1]))
+
+
+def check(driver):
+    """Writes the report into a temporary folder; 1 and the differences when it is
+    not docs/accuracy.md."""
+    global DOC, PLOTS
+    published = DOC
+    with tempfile.TemporaryDirectory() as out:
+        DOC, PLOTS = os.path.join(out, "accuracy.md"), os.path.join(out, "accuracy")
+        report(driver)
+        with open(published, encoding="utf-8") as a, open(DOC, encoding="utf-8") as b:
+            diff = list(difflib.unified_diff(a.readlines(), b.readlines(), "docs/accuracy.md", "regenerated"))
+    sys.stdout.writelines(diff)
+    print("accuracy: docs/accuracy.md " + ("no longer matches the figures; run scripts/accuracy and commit"
+                                           if diff else "matches the figures"))
+    return 1 if diff else 0
+
+
+def report(driver):
+    """Writes the report and its plots; the figures it drew them from."""
     os.makedirs(PLOTS, exist_ok=True)
 
     # ---- all the inputs, in one run of the driver
@@ -406,7 +434,7 @@ def main():
                      "%.1f" % sup[0.3][-1]))
 
     write_doc(locals())
-    print_snippets(locals())
+    return locals()
 
 
 def visc_curve(rel, vel, d, f_cw):
@@ -509,11 +537,11 @@ def write_doc(v):
     w("# How accurate are the figures")
     w("")
     w("This report sets Quorvel's figures against the references of the trade. It is written by "
-      "`scripts/accuracy` (which builds `bench/accuracy_driver`, a figure printer linked with the "
+      "`scripts/accuracy` (which builds `scripts/accuracy_driver.cpp`, a figure printer linked with the "
       "program's own number core, and runs `scripts/accuracy.py`); every number below comes from "
-      "that run. Running `scripts/accuracy` again rewrites this file and the plots in "
-      "`docs/accuracy/` byte for byte: the random pipes come from a fixed seed (%d, numpy's "
-      "`default_rng`). None of this changes a figure the program shows: the formulas and constants "
+      "that run. Running `scripts/accuracy` again rewrites this file byte for byte (and the plots "
+      "in `docs/accuracy/` up to a few anti-aliased pixels): the random pipes come from a fixed seed "
+      "(%d, numpy's `default_rng`). None of this changes a figure the program shows: the formulas and constants "
       "stay as they are; the report says how far each is from the references." % SEED)
     w("")
     w("The references are computed in the script from the published equations, with g = 9.80665 "
@@ -674,8 +702,9 @@ def write_doc(v):
     w("")
     w("## Rerunning")
     w("")
-    w("```sh\nscripts/accuracy      # installs python3-numpy and python3-matplotlib if missing, "
-      "builds, rewrites this file\n```")
+    w("```sh\nscripts/accuracy           # installs python3-numpy and python3-matplotlib if missing, "
+      "builds, rewrites this file\n"
+      "scripts/accuracy --check   # the same into a temporary folder; fails when this file would change\n```")
     w("")
     with open(DOC, "w", encoding="utf-8") as out:
         out.write("\n".join(L))
@@ -697,7 +726,7 @@ def print_snippets(v):
         "l400": h["Laminar, Re 400: headloss / 64/Re headloss"], "vmax": "%.3f" % v["v_ls"][3],
         "vlo": "%.1f" % v["vn"][90][2].min(), "vhi": "%.1f" % v["vn"][90][2].max(),
     }
-    print("\naccuracy: for packaging/quorvel.1 (section ACCURACY):\n")
+    print("\naccuracy: for packaging/quorvel.1.in (section ACCURACY):\n")
     print(""".SH ACCURACY
 The friction factor is at most {max}\\ % off Colebrook\\-White solved to machine
 precision (median {med}\\ %, over 100\\ 000 random pipes above Re\\ 4000).
@@ -709,8 +738,9 @@ Below Re\\ 2000 the flow is laminar, yet Colebrook\\-White is applied
 A 90\\(de V\\-notch reads {vlo}\\(en{vhi}\\ % above Kindsvater\\-Shen over its valid
 heads (0.05\\(en0.38\\ m), and its l/s figure, read back from the m\\(S3/s text,
 can be more than 1\\ % off the unrounded flow at heads up to {vmax}\\ m.
-The full report is docs/accuracy.md in the source tree, written by
-.BR scripts/accuracy .""".format(**facts))
+The full report is
+.IR @QUORVEL_DOC_PATH@/accuracy.md ,
+with its plots.""".format(**facts))
 
 
 if __name__ == "__main__":

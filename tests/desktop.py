@@ -2,8 +2,7 @@
 """The real quorvel on a real X11 desktop. Each row of SCENARIOS gets a fresh Xvfb, openbox and
 program, is typed with XTest input (xdotool) and checked by what AT-SPI reports: the names of what
 shows, the focus, the focused box's text. Checks wait for their condition (10 s at most).
-    desktop.py QUORVEL              (QUORVEL_DISPLAYS=11-19 takes a free display from those only;
-                                     QUORVEL_ROWS=REGEX runs the rows so named only)"""
+    desktop.py QUORVEL              (QUORVEL_ROWS=REGEX runs the rows so named only)"""
 import collections, os, re, subprocess, sys, time
 
 if os.environ.get("QUORVEL_DESKTOP_BUS") != "own":  # an AT-SPI bus of our own
@@ -25,19 +24,15 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("see", "1.27"), ("see", "2.57"), ("k", "shift+Tab", 2), ("wheel",), ("k", "Tab"), ("text", "0.1"),
      ("see", "2.57"), ("k", "Tab"), ("text", "0.5"), ("k", "alt+f"), ("focus", "Flow.measurement$"), ("gone", "2.57"),
      ("gone", "^Output$"), ("k", "alt+p"), ("see", "2.57")]),
-    ("a roughness beyond the double range keeps the last result; 8 characters in a pipe box", {}, PIPE +
-     [("t", "0.5"), ("see", "2.57")] + E400 + [("see", "2.57"), ("k", "alt+p"), ("k", "ctrl+a"), ("t", "123456789"),
-     ("text", "12345678")]),
-    ("a Reynolds number beyond the range shows no figure; the date separator in Arabic",
-     {"LANG": "ar_EG.UTF-8", "LC_ALL": "ar_EG.UTF-8"}, [("see", r"\d\d/\d\d/\d{4}.\d\d:\d\d$"), ("k", "alt+p"),
-     ("t", "1.7e308"), ("k", "Tab"), ("t", "1e-305"), ("k", "Tab"), ("t", "1"), ("k", "Tab"), ("t", "0.5"),
-     ("text", "0.5"), ("gone", "metres.per.second$"), ("gone", r"\d{9}")]),
+    ("8 characters in a pipe box", {}, [("k", "alt+p"), ("t", "123456789"), ("text", "12345678")]),
+    ("the date's separator under an Arabic locale", {"LANG": "ar_EG.UTF-8", "LC_ALL": "ar_EG.UTF-8"},
+     [("see", r"\d\d/\d\d/\d{4}.\d\d:\d\d$")]),
     ("orifice by keyboard: Enter opens it, the focus goes in, covered buttons are passed by", {}, FLOW +
      [("k", "Return"), ("focus", "^text"), ("t", "0.1"), ("k", "Tab"), ("t", "2"), ("see", "0.031"),
      ("checked", "^Sharp-edged$"), ("selected", "^Sharp-edged$"), ("k", "Tab", 7), ("focus", "Rounded$"),
      ("k", "Return"), ("see", "0.048"), ("checked", "^Rounded$"), ("selected", "^Rounded$"), ("k", "Tab", 3),
-     ("focus", "Head.above"), ("gone", "^Small.orifices$"), ("gone", "^Notches.and.weirs$"), ("tabs", "10")] + E400 +
-     [("see", "0.048"), ("k", "ctrl+a"), ("t", "9999999999999999999999999999999999999999"),
+     ("focus", "Head.above"), ("gone", "^Small.orifices$"), ("gone", "^Notches.and.weirs$"), ("tabs", "10"),
+     ("k", "ctrl+a"), ("t", "9999999999999999999999999999999999999999"),
      ("text", "99999999999999999999999999999999")]),
     ("sub-page Close leaves the focus on its opener; stray and held keys press nothing more", {}, FLOW +
      [("k", "space"), ("focus", "^text"), ("k", "Tab", 4), ("focus", "Close$"), ("k", "KP_Enter"),
@@ -49,9 +44,6 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("selected", "^Contractions"), ("gone", "^Small.orifices$"), ("k", "Tab")] + E400 + [("see", "0.165"),
      ("k", "shift+Tab"), ("text", "1.0"), ("k", "Tab", 7), ("focus", "Close$"), ("k", "Return"),
      ("focus", "Notches.and.weirs$")]),
-    ("trapezoidal notch", {}, NOTCH + [("k", "Tab"), ("k", "space"), ("focus", "^text"), ("t", "0.2"), ("k", "Tab"),
-     ("t", "0.5"), ("k", "Tab"), ("t", "14"), ("see", "0.089"), ("k", "ctrl+a"), ("t", "e400"), ("see", "0.082"),
-     ("k", "Home"), ("t", "1"), ("text", "1e400"), ("see", "0.082")]),
     ("the keypad's decimal key types a period under a German layout", {"LANG": "de_DE.UTF-8"}, [("xkb", "de"),
      ("k", "Num_Lock"), ("k", "alt+p"), ("t", "1"), ("k", "91"), ("t", "5"), ("text", "1.5"), ("k", "Tab"),
      ("t", "100"), ("k", "Tab"), ("t", "0.1"), ("k", "Tab"), ("t", "0.5"), ("see", "0.19"), ("k", "shift+Tab", 3),
@@ -64,6 +56,13 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("copy", "2.57"), ("clip", r"^2.57\s+m$"), ("contrast", "^Output$"), ("contrast", "^Pipe.velocity:$"),
      ("contrast", "^2.57"), ("contrast", "^Pipe.roughness"), ("k", "alt+f"), ("contrast", "^Flow.measurement$"),
      ("contrast", "^Small.orifices$")]),
+    ("the pipe calculation copied with Ctrl+Shift+C, as a table; F1 shows the manual, Escape closes it", {},
+     PIPE + [("t", "0.5"), ("see", "2.57"), ("k", "ctrl+shift+c"),
+     ("clip", r"<td[^>]*>Headloss due to friction</td><td[^>]*>2\.57</td><td[^>]*>m</td>", "text/html"),
+     ("clip", r"<table.*<td[^>]*>Total flow</td><td[^>]*>10</td><td[^>]*>l/s</td>", "text/html"),
+     ("clip", r"(?m)^  Pipe roughness +0\.5 +mm$"), ("clip", r"Colebrook-White.*g = 9\.81"),
+     ("clip", r"\nQuorvel 1\.1\.0, \d{4}-\d\d-\d\d \d\d:\d\d\n$"), ("unselected", "Quorvel"), ("k", "F1"),
+     ("see", "^Quorvel 1.1.0 manual"), ("k", "Escape"), ("text", "0.5"), ("gone", "manual")]),
     ("every control of the orifice page can be reached at 1366 x 768, scale 1.5",
      {"QT_SCALE_FACTOR": "1.5", "SCREEN": "1366x768x24"}, [("k", "alt+f"), ("see", "^Small.orifices$"), ("k", "Tab"),
      ("k", "Return"), ("see", "^Orifice.diameter"), ("reach", "^Drawing.of.the.four"),
@@ -73,8 +72,6 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("t", "0.1"), ("k", "Tab"), ("t", "1,5"), ("see", "3.17"), ("described", r"^Read as 1\. A comma")]),
     ("the keypad's decimal key types a period under an Arabic layout", {}, [("k", "Num_Lock"), ("k", "alt+p"),
      ("xkb", "ara -variant digits"), ("k", "KP_1"), ("k", "91"), ("k", "KP_5"), ("text", "1.5")]),
-    ("V-notch", {}, NOTCH + [("k", "Tab", 2), ("k", "space"), ("focus", "^text"), ("t", "0.2"), ("k", "shift+Tab"),
-     ("t", "90"), ("see", "0.026")]),
 ]
 
 def wait(condition, what, timeout=10):
@@ -92,23 +89,19 @@ def wait(condition, what, timeout=10):
 xdo = lambda *args: subprocess.run(["xdotool", *args], check=True, capture_output=True)  # noqa: E731
 quiet = lambda *a, **kw: subprocess.Popen(a, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw)  # noqa: E731
 
-class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
+class Session:  # Xvfb on a display it finds free, openbox, and the program on AT-SPI
     procs = ()
 
     def start(self, binary, env):
         env = dict(env)
         screen = env.pop("SCREEN", "1280x800x24")
         self.scale = float(env.get("QT_SCALE_FACTOR", 1))
-        first, _, last = os.environ.get("QUORVEL_DISPLAYS", "").partition("-")
-        for number in [f":{n}" for n in range(int(first), int(last) + 1)] if last else [None]:
-            read, write = os.pipe()
-            self.procs = [quiet(*XVFB, screen, *[number] * bool(number), "-displayfd", str(write), pass_fds=[write])]
-            os.close(write)
-            with os.fdopen(read) as r:
-                display = r.readline().strip()
-            if display:
-                break
-        assert display, "no free X display"
+        read, write = os.pipe()
+        self.procs = [quiet(*XVFB, screen, "-displayfd", str(write), pass_fds=[write])]
+        os.close(write)
+        with os.fdopen(read) as r:
+            display = r.readline().strip()
+        assert display, "Xvfb did not start"
         os.environ["DISPLAY"], ready = ":" + display, f"/tmp/quorvel-openbox-{display}"
         self.procs.append(quiet("openbox", "--startup", "touch " + ready))
         wait(lambda: os.path.exists(ready), "openbox")
@@ -122,10 +115,14 @@ class Session:  # Xvfb on a free display, openbox, and the program on AT-SPI
                         "AT-SPI")
         wait(lambda: self.app[0].getState().contains(pyatspi.STATE_ACTIVE), "an active window")
 
-    def close(self):
+    def close(self):  # asked to end, so that Xvfb removes its socket and lock in /tmp
         for p in reversed(self.procs):
-            p.kill()
-            p.wait()
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
 
     def showing(self, node=None):  # what shows, leaving out the items of drop-down lists
         for child in node or self.app:
@@ -223,9 +220,14 @@ def step(q, verb, arg=None, times=1):
         xdo("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "3")
         time.sleep(0.3)
         xdo("key", "c")
-    elif verb == "clip":
-        read = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True, text=True).stdout  # noqa: E731
-        wait(lambda: re.search(arg, read()), lambda: f"the clipboard to hold {arg} (it holds {read()!r})")
+    elif verb in ("clip", "unselected"):  # what the clipboard holds (as `times`, a target), or X11's primary selection does not
+        target = ["-t", times] if verb == "clip" and times != 1 else []
+        read = lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard" if verb == "clip" else "primary", *target],  # noqa: E731
+                                      capture_output=True, text=True).stdout
+        if verb == "clip":
+            wait(lambda: re.search(arg, read(), re.S), lambda: f"the clipboard to hold {arg} (it holds {read()!r})")
+        else:
+            assert arg not in read(), f"the primary selection holds {arg}"
     elif verb == "contrast":  # WCAG AA for text: 4.5:1 at least
         ratio = contrast(wait(lambda: where(arg, q), "something showing " + arg))
         assert ratio >= 4.5, f"{arg} has a contrast of {ratio:.2f}:1"

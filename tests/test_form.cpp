@@ -14,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 
 #include <cmath>
 
@@ -412,6 +413,77 @@ private slots:
             if (QGuiApplication::overrideCursor()) shown << "busy";
             return shown.join(u'|');
         });
+    }
+
+    // Ctrl+Shift+C on a page: the page's calculation on the clipboard, as text
+    // lines "  name  value  unit  note" and as an HTML table of the same rows
+    // (name, value and unit in cells of their own), the method with the page's
+    // constants, and "Quorvel 1.1.0" with the moment. Primary selection untouched.
+    void copyCalculation_data()
+    {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QStringList>("rows"); // "name|value|unit", and "Title" / "Method..." lines
+        const auto row = [](const char *name, const Steps &steps, const QStringList &rows) {
+            QTest::newRow(name) << steps << rows;
+        };
+        row("pipe", Pipe,
+            {"Pipe velocity and friction headloss", "Total flow|10|l/s", "Length of pipeline|100|m",
+                "Diameter of pipeline|0.1|m", "Pipe roughness|0.5|mm", "Pipe velocity|1.27|m/s",
+                "Headloss due to friction|2.57|m", "Reynolds number|127 324|", "Darcy-Weisbach",
+                "g = 9.81 m/s², π = 3.14159, ν = 0.000001 m²/s"});
+        row("orifice", OrificePage.filled,
+            {"Small orifices - open tank", "Orifice diameter|0.1|m", "Head above the orifice|2|m",
+                "Kind of orifice|sharp-edged|", "Orifice flow|0.031|m³/s", "Orifice flow|30.51|l/s", "Cd = 0.62"});
+        row("rectangular", RecPage.filled + Steps{"cmdCon2"},
+            {"Rectangular notch", "Head above the crest|0.2|m", "Notch width|1.0|m", "End contractions|2|",
+                "Rectangular notch flow|0.158|m³/s", "Rectangular notch flow|158.00|l/s", "1.84 (L − 0.1 n H)"});
+        row("trapezoidal", TrapPage.filled,
+            {"Trapezoidal notch", "Head above the crest|0.2|m", "Crest width|0.5|m",
+                "Side angle from the vertical|14|°", "Trapezoidal notch flow|0.089|m³/s",
+                "Trapezoidal notch flow|89.00|l/s", "Cd = 0.623"});
+        row("v-notch", VPage.filled,
+            {"V-notch", "Head above the vertex|0.2|m", "Included angle|90|°", "V-notch flow|0.026|m³/s",
+                "V-notch flow|26.00|l/s", "Cd = 0.62"});
+        row("no figure", Notches + Steps{"cmdWeirV", {"txtVAn", "90"}},
+            {"V-notch", "Head above the vertex||m", "Included angle|90|°", "No figure"});
+        // "1,5" reads as 1 mm (3.17 m, not the 3.63 m of 1.5 mm), and the sheet says so.
+        row("a box read as 1", Pipe + Steps{{"comE1", "1,5"}},
+            {"Pipe roughness|1,5|mm|Read as 1. A comma ends the number", "Headloss due to friction|3.17|m"});
+    }
+    void copyCalculation()
+    {
+        QFETCH(Steps, steps);
+        QFETCH(QStringList, rows);
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        if (clipboard->supportsSelection()) clipboard->setText("kept", QClipboard::Selection);
+        run(steps);
+        QWidget *focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QMimeData *copied = clipboard->mimeData();
+        QVERIFY(copied && copied->hasText() && copied->hasHtml());
+        const QString text = copied->text(), html = copied->html();
+        const QStringList lines = text.trimmed().split(u'\n');
+        QCOMPARE(lines.last(), "Quorvel 1.1.0, 2026-12-04 14:55");
+        QCOMPARE(html.count("<tr>"), lines.size()); // a row a line
+        QVERIFY(html.contains("<table"));
+        for (const QString &r : rows) {
+            if (!r.contains(u'|')) {
+                QVERIFY2(text.contains(r) && html.contains(r.toHtmlEscaped()), qPrintable(r));
+                continue;
+            }
+            const QStringList cells = r.split(u'|');
+            QStringList escaped;
+            for (const QString &c : cells) escaped << QRegularExpression::escape(c);
+            if (escaped.last().isEmpty()) escaped.removeLast(); // no unit: the line ends with the value or a note
+            const QRegularExpression line("^  " + escaped.join(" +"), QRegularExpression::MultilineOption);
+            QVERIFY2(text.contains(line), qPrintable(r + u'\n' + text));
+            QString cell; // a fourth cell, the note, is given by its beginning
+            for (const QString &c : cells) cell += "<td align=\"left\">" + c.toHtmlEscaped() + "</td>";
+            if (cells.size() == 4) cell.chop(5);
+            QVERIFY2(html.contains(cell), qPrintable(r + u'\n' + html));
+        }
+        if (clipboard->supportsSelection()) QCOMPARE(clipboard->text(QClipboard::Selection), "kept");
     }
 
     // What clicks, keys and typing open and show; a row that goes on from the one

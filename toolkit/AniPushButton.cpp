@@ -123,12 +123,6 @@ void AniPushButton::setPictures(const QIcon &atRest, const QIcon &active)
     update();
 }
 
-QSize AniPushButton::sizeHint() const
-{
-    const QSize caption = fontMetrics().size(Qt::TextShowMnemonic, text());
-    return QSize(caption.width() + 40, caption.height() + 12);
-}
-
 // The access key clicks at once, like a mouse press, instead of Qt's delayed
 // animated click, so the page has changed by the time the next key arrives.
 bool AniPushButton::event(QEvent *e)

@@ -26,7 +26,6 @@ public:
     // marks the chosen button of a row; a screen reader is told it is selected.
     void setForeColor(quint32 bgr);
     quint32 foreColor() const { return m_foreColor; }
-    QColor captionColor() const;
 
     // The state flag: true draws the button as the selected one; a screen reader
     // is told it is checked.
@@ -47,15 +46,6 @@ public:
     // The caption as shown: without the ampersand that marks the access key.
     QString plainCaption() const;
 
-    QSize sizeHint() const override;
-
-    // Where the picture and the caption are drawn, in the button's coordinates.
-    struct Placement {
-        QRect picture; // empty when the button has no pictures
-        QRect caption;
-    };
-    Placement placement() const;
-
 protected:
     bool event(QEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
@@ -63,6 +53,13 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    // Where the picture and the caption are drawn, in the button's coordinates.
+    struct Placement {
+        QRect picture; // empty when the button has no pictures
+        QRect caption;
+    };
+    Placement placement() const;
+    QColor captionColor() const;
     void paintFace(QPainter &p, const QRect &body) const;
     quint32 m_foreColor;
     bool m_value = false;

@@ -16,20 +16,24 @@
 QPalette designPalette()
 {
     // Qt's own light colours (Fusion), as the program shows them on a desktop
-    // without a theme of its own.
+    // without a theme of its own. Written out: Fusion's standardPalette() has a
+    // half-transparent placeholder colour and shades in 16 bits, not these.
     QPalette p(QColor(QRgb(0x000000)), QColor(QRgb(0xefefef)), QColor(QRgb(0xffffff)), QColor(QRgb(0x9f9f9f)),
         QColor(QRgb(0xb8b8b8)), QColor(QRgb(0x000000)), QColor(QRgb(0xffffff)), QColor(QRgb(0xffffff)),
         QColor(QRgb(0xefefef)));
-    p.setColor(QPalette::Midlight, QColor(QRgb(0xcacaca)));
-    p.setColor(QPalette::Shadow, QColor(QRgb(0x767676)));
-    p.setColor(QPalette::Highlight, QColor(QRgb(0x308cc6)));
-    p.setColor(QPalette::HighlightedText, QColor(QRgb(0xffffff)));
-    p.setColor(QPalette::Link, QColor(QRgb(0x0000ff)));
-    p.setColor(QPalette::LinkVisited, QColor(QRgb(0xff00ff)));
-    p.setColor(QPalette::AlternateBase, QColor(QRgb(0xf7f7f7)));
-    p.setColor(QPalette::ToolTipBase, QColor(QRgb(0xffffdc)));
-    p.setColor(QPalette::ToolTipText, QColor(QRgb(0x000000)));
-    p.setColor(QPalette::PlaceholderText, QColor(QRgb(0x000000)));
+    const std::pair<QPalette::ColorRole, QRgb> others[] = {
+        {QPalette::Midlight, 0xcacaca},
+        {QPalette::Shadow, 0x767676},
+        {QPalette::Highlight, 0x308cc6},
+        {QPalette::HighlightedText, 0xffffff},
+        {QPalette::Link, 0x0000ff},
+        {QPalette::LinkVisited, 0xff00ff},
+        {QPalette::AlternateBase, 0xf7f7f7},
+        {QPalette::ToolTipBase, 0xffffdc},
+        {QPalette::ToolTipText, 0x000000},
+        {QPalette::PlaceholderText, 0x000000},
+    };
+    for (auto [role, rgb] : others) p.setColor(role, QColor(rgb));
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Dark, QPalette::Text, QPalette::ButtonText})
         p.setColor(QPalette::Disabled, role, QColor(QRgb(0xbebebe)));
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(QRgb(0xefefef)));
@@ -202,26 +206,42 @@ void Label::fitToCaption()
     setGeometry(after);
 }
 
+// The right button's press, which opens a copyable caption's menu, is the label's
+// own: left unclaimed, a browser page closes every popup, that menu included.
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (event->button() == Qt::RightButton && (textInteractionFlags() & Qt::TextSelectableByMouse)) event->accept();
+}
+
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     QLabel::mouseMoveEvent(event); // selecting, when the caption can be copied
     event->accept();
 }
 
-void Label::setCopyable()
+void Label::setCopyable(std::function<void()> copyCalculation)
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse); // gives Qt::ClickFocus
+    m_copyCalculation = std::move(copyCalculation);
 }
 
 void Label::contextMenuEvent(QContextMenuEvent *event)
 {
     if (!(textInteractionFlags() & Qt::TextSelectableByMouse)) return QLabel::contextMenuEvent(event);
-    QMenu menu(this);
+    // Shown without a nested event loop, as a line edit's menu is: in a browser a
+    // nested loop cannot wait for the click.
+    auto *menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
     const QString copied = hasSelectedText() ? selectedText() : text();
-    QAction *copy = menu.addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
+    QAction *copy = menu->addAction(tr("&Copy"), this, [copied] { QGuiApplication::clipboard()->setText(copied); });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(!copied.isEmpty());
-    menu.exec(event->globalPos());
+    if (m_copyCalculation) {
+        QAction *sheet = menu->addAction(tr("Copy c&alculation"), this, m_copyCalculation);
+        sheet->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    }
+    menu->popup(event->globalPos());
 }
 
 ComboBox::ComboBox(QWidget *parent) : QComboBox(parent)
@@ -311,10 +331,6 @@ void Frame::setVisible(bool visible)
         QWidget::setVisible(visible);
 }
 
-// Works out from the top of the stacking order down which controls of the
-// container are covered, then shows what is uncovered, moves the focus out of
-// what is about to disappear, and hides it, in this order, so the focus never
-// passes through a control that nobody meant it to reach.
 // Whether `w` shows given the frames above it, from the top down, and which of
 // them covers it; a control hidden by a frame remembers it, to show again when
 // uncovered.
@@ -371,6 +387,10 @@ void Frame::handFocusOver(const QList<Change> &changes, QWidget *container)
     }
 }
 
+// Works out from the top of the stacking order down which controls of the
+// container are covered, then shows what is uncovered, moves the focus out of
+// what is about to disappear, and hides it, in this order, so the focus never
+// passes through a control that nobody meant it to reach.
 void Frame::restack(QWidget *container)
 {
     const QList<Change> changes = coverage(container);
@@ -420,9 +440,9 @@ void Shape::paintEvent(QPaintEvent *)
     p.drawRect(QRect(r.right() - border + 1, r.top(), border, r.height()));
 }
 
-// Where Qt has no SVG support (the Windows build), each drawing comes as a PNG
-// rendered from its SVG at build time, at twice the control's size; see
-// cmake/windows.cmake. Every kind is stretched to the control, aspect not kept.
+// Where Qt has no SVG support (the Windows and WebAssembly builds), each drawing
+// comes as a PNG rendered from its SVG at build time, at twice the control's size;
+// see cmake/png-drawings.cmake. Every kind is stretched to the control, aspect not kept.
 #ifdef QUORVEL_DRAWINGS_AS_PNG
 ImageBox::ImageBox(const QString &resource, QWidget *parent) : QWidget(parent)
 {

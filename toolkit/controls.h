@@ -11,6 +11,8 @@
 #include <QValidator>
 #include <QWidget>
 
+#include <functional>
+
 class QSvgRenderer;
 
 // The longest text an input box takes. A box only ever holds a number: 32
@@ -78,8 +80,8 @@ public:
     void setTextFitted(const QString &caption);
     // A result: the mouse selects its text, Ctrl+C and the context menu's Copy
     // copy it (the whole caption when nothing is selected). A click gives it the
-    // focus, Tab never does.
-    void setCopyable();
+    // focus, Tab never does. The menu's "Copy calculation" runs copyCalculation.
+    void setCopyable(std::function<void()> copyCalculation);
     // A figure kept from earlier inputs is drawn grey. An empty caption has no
     // cue, note or grey.
     void setStale(bool stale);
@@ -89,6 +91,7 @@ signals:
     void captionChanged(); // by setTextFitted, to a different text
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -98,6 +101,7 @@ private:
     bool m_autoSize = false;
     bool m_stale = false;
     QColor m_colour; // the caption colour while not stale
+    std::function<void()> m_copyCalculation;
 };
 
 // Editable drop-down combo box; editTextChanged is its Change, activated its Click.
@@ -138,6 +142,9 @@ public:
     // Where the caption interrupts the top edge, in the frame's coordinates.
     QRect captionRect() const;
 
+    // Sets the Visible flag and restacks the container. The flag is what the
+    // handlers asked for, isHidden() what Qt shows: a covered frame has the one
+    // set and the other true, which is why the flag is kept apart.
     void setVisible(bool visible) override;
     // Takes the focus when the frame is hidden while holding it (for a sub-page,
     // the button that opens it again). Without one, the frame's container takes
