@@ -38,15 +38,10 @@ public:
     }
 };
 
-// The calculator window's title bar and frame, for addChild's window and its
-// stand-in alike. No system menu: the title bar draws its close button with it.
-void dressChild(QMdiSubWindow *child)
-{
-    auto *titleBar = new TitleBarStyle;
-    titleBar->setParent(child);
-    child->setStyle(titleBar);
-    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
-}
+// The calculator window's flags. No system menu: the title bar draws its close
+// button with it.
+constexpr Qt::WindowFlags ChildFlags =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
 
 } // namespace
 
@@ -65,22 +60,30 @@ QMdiSubWindow *MDIQvl::addChild(QWidget *form)
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
 
     QMdiSubWindow *child = m_area->addSubWindow(form);
-    dressChild(child);
+    auto *titleBar = new TitleBarStyle;
+    titleBar->setParent(child);
+    child->setStyle(titleBar);
     child->setWindowIcon(form->windowIcon());
+    child->setWindowFlags(ChildFlags);
     child->installEventFilter(this);
     return child;
 }
 
 QSize MDIQvl::childSizeFor(QSize formExtent)
 {
-    // A stand-in window of the same kind around an empty widget of the form's
-    // extent: its frame and title bar are measured as the area's child would be.
-    QMdiSubWindow standIn(this);
-    dressChild(&standIn);
-    auto *form = new QWidget;
-    form->setMinimumSize(formExtent);
-    standIn.setWidget(form);
-    return standIn.sizeHint();
+    // Worked out as QMdiSubWindow::sizeHint does for addChild's window, from its
+    // style alone: the frame left, right and below, and the title bar (with the
+    // style's border, if any) above. No sub-window is made for it, so the parent
+    // can show before that part of the toolkit is touched; test_form compares it
+    // with the real window's size hint.
+    TitleBarStyle style;
+    QStyleOptionTitleBar option;
+    option.initFrom(this); // the child's font is the parent's
+    option.titleBarFlags = ChildFlags;
+    const int frame = style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, nullptr);
+    int titleBar = style.pixelMetric(QStyle::PM_TitleBarHeight, &option, nullptr);
+    if (!style.styleHint(QStyle::SH_TitleBar_NoBorder, &option, nullptr)) titleBar += 4;
+    return formExtent + QSize(2 * frame, titleBar + frame);
 }
 
 // The child's Close (Ctrl+F4, or a request from outside) is refused.
