@@ -240,7 +240,7 @@ private slots:
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
-        // The restored size is worked out before the form exists, on a stand-in.
+        // The restored size is worked out from the style before any sub-window exists.
         QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
         window.form->comE1->view();
         for (const QWidget *w : window.parent->findChildren<QWidget *>())
