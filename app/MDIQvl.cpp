@@ -12,18 +12,11 @@
 #include <QScrollBar>
 #include <QShortcut>
 
-MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent), m_area(new QMdiArea(this))
+MDIQvl::MDIQvl(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDIQvl"));
     setWindowTitle(QStringLiteral("Pipeline Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/icon_parent.png")));
-    m_area->setBackground(palette().brush(QPalette::Dark)); // the application workspace colour
-    // Where the screen is smaller than the form (801 x 561 with its title bar),
-    // the area scrolls; where the form fits, no scroll bar shows.
-    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setCentralWidget(m_area);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
     // F1: the user manual.
     auto *help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [this] { showManual(this); });
@@ -45,19 +38,52 @@ public:
     }
 };
 
+// The calculator window's flags. No system menu: the title bar draws its close
+// button with it.
+constexpr Qt::WindowFlags ChildFlags =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
+
 } // namespace
 
 QMdiSubWindow *MDIQvl::addChild(QWidget *form)
 {
+    // The area is made with its child, not with the window: the window can then
+    // show first (openMainWindow) having touched no more of the toolkit than it
+    // needs to, and nothing is painted before the message loop runs.
+    m_area = new QMdiArea(this);
+    m_area->setBackground(palette().brush(QPalette::Dark)); // the application workspace colour
+    // Where the screen is smaller than the form (801 x 561 with its title bar),
+    // the area scrolls; where the form fits, no scroll bar shows.
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { scrollToFocus(now); });
+
     QMdiSubWindow *child = m_area->addSubWindow(form);
     auto *titleBar = new TitleBarStyle;
     titleBar->setParent(child);
     child->setStyle(titleBar);
     child->setWindowIcon(form->windowIcon());
-    // No system menu: the title bar draws its close button with it.
-    child->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
+    child->setWindowFlags(ChildFlags);
     child->installEventFilter(this);
     return child;
+}
+
+QSize MDIQvl::childSizeFor(QSize formExtent)
+{
+    // Worked out as QMdiSubWindow::sizeHint does for addChild's window, from its
+    // style alone: the frame left, right and below, and the title bar (with the
+    // style's border, if any) above. No sub-window is made for it, so the parent
+    // can show before that part of the toolkit is touched; test_form compares it
+    // with the real window's size hint.
+    TitleBarStyle style;
+    QStyleOptionTitleBar option;
+    option.initFrom(this); // the child's font is the parent's
+    option.titleBarFlags = ChildFlags;
+    const int frame = style.pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, nullptr);
+    int titleBar = style.pixelMetric(QStyle::PM_TitleBarHeight, &option, nullptr);
+    if (!style.styleHint(QStyle::SH_TitleBar_NoBorder, &option, nullptr)) titleBar += 4;
+    return formExtent + QSize(2 * frame, titleBar + frame);
 }
 
 // The child's Close (Ctrl+F4, or a request from outside) is refused.

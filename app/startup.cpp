@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/MDIQvl.h"
+#include "form/catalogue.h"
 #include "form/frmQvOpen.h"
 #include "form/spoken_results.h"
 #include "toolkit/controls.h"
@@ -36,10 +37,11 @@ void setUpApplication()
 
 MainWindow openMainWindow()
 {
+    // The parent shows first, as the window the form loads into; the form is
+    // built and loaded after it, under the hourglass, and shown maximized in it.
+    // Nothing is painted before the message loop runs, so the form still shows
+    // whole; the window is mapped (and framed) before the form's work, not after.
     auto parent = std::make_unique<MDIQvl>();
-    auto *form = new frmQvOpen;
-    form->Form_Load();
-    QMdiSubWindow *child = parent->addChild(form);
 
     // Restored (not maximized), the window holds the form if the screen's work
     // area has room for it, and is otherwise smaller than the work area, centred
@@ -47,10 +49,14 @@ MainWindow openMainWindow()
     const QRect work = parent->screen()->availableGeometry();
     const int margin = work.height() / 20, titleBar = 40;
     const QSize room(work.width() - 2 * margin, work.height() - 2 * margin - titleBar);
-    QRect restored(QPoint(), (child->sizeHint() + QSize(8, 8)).boundedTo(room));
+    QRect restored(QPoint(), (parent->childSizeFor(formExtent()) + QSize(8, 8)).boundedTo(room));
     restored.moveCenter(work.center() + QPoint(0, titleBar / 2));
     parent->setGeometry(restored);
     parent->showMaximized();
+
+    auto *form = new frmQvOpen;
+    form->Form_Load();
+    QMdiSubWindow *child = parent->addChild(form);
     child->showMaximized();
     return {std::move(parent), form};
 }

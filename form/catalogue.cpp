@@ -408,7 +408,7 @@ void applyFormLook(QWidget *form, const QPalette &system)
     QPalette pal = form->palette();
     pal.setColor(QPalette::Window, system.color(QPalette::Base));
     form->setPalette(pal);
-    form->setMinimumSize(twipsToPixels(12015), twipsToPixels(8415));
+    form->setMinimumSize(formExtent());
 }
 
 // Creates a section's controls in its container, each named and placed.
@@ -447,6 +447,8 @@ void applyTabOrder(const QHash<QString, QWidget *> &controls)
 }
 
 } // namespace
+
+QSize formExtent() { return {twipsToPixels(12015), twipsToPixels(8415)}; }
 
 QHash<QString, QWidget *> buildForm(QWidget *form)
 {

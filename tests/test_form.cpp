@@ -5,6 +5,7 @@
 // or their formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
+#include "form/catalogue.h"
 #include "form/frmQvOpen.h"
 #include "table.h"
 #include "toolkit/AniPushButton.h"
@@ -239,6 +240,8 @@ private slots:
         const MainWindow window = openMainWindow();
         QCOMPARE(window.parent->windowTitle() + u'|' + window.form->windowTitle(), "Pipeline Quorvel|Pipeline quorvel");
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
+        // The restored size is worked out from the style before any sub-window exists.
+        QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
         window.form->comE1->view();
         for (const QWidget *w : window.parent->findChildren<QWidget *>())
             QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
