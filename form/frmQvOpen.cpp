@@ -78,66 +78,68 @@ struct BoundControl {
     bool (*bind)(frmQvOpen &, QWidget *);
 };
 
-using F = frmQvOpen;
-
-constexpr BoundControl boundControls[] = {
-    {"fraInput", bind<&F::fraInput>},
-    {"fraOutput", bind<&F::fraOutput>},
-    {"fraKs", bind<&F::fraKs>},
-    {"fraFM", bind<&F::fraFM>},
-    {"fraSO", bind<&F::fraSO>},
-    {"fraWeir", bind<&F::fraWeir>},
-    {"fraWRec", bind<&F::fraWRec>},
-    {"fraWeirTrap", bind<&F::fraWeirTrap>},
-    {"fraWeirV", bind<&F::fraWeirV>},
-    {"txtQT", bind<&F::txtQT, &F::txtQT_Change>},
-    {"txtLOP", bind<&F::txtLOP, &F::txtLOP_Change>},
-    {"txtDOP", bind<&F::txtDOP, &F::txtDOP_Change>},
-    {"comE1", bind<&F::comE1, &F::comE1_Change>},
-    {"comROE", bind<&F::comROE>},
-    {"txtSODia", bind<&F::txtSODia, &F::txtSODia_Change>},
-    {"txtSOH", bind<&F::txtSOH, &F::txtSOH_Change>},
-    {"txtRecHeight", bind<&F::txtRecHeight, &F::txtRecHeight_Change>},
-    {"txtRecWidth", bind<&F::txtRecWidth, &F::txtRecWidth_Change>},
-    {"txtTrAn", bind<&F::txtTrAn, &F::txtTrAn_Change>},
-    {"txtTrHeight", bind<&F::txtTrHeight, &F::txtTrHeight_Change>},
-    {"txtTrWidth", bind<&F::txtTrWidth, &F::txtTrWidth_Change>},
-    {"txtVAn", bind<&F::txtVAn, &F::txtVAn_Change>},
-    {"txtVHeight", bind<&F::txtVHeight, &F::txtVHeight_Change>},
-    {"lblPipeV", bind<&F::lblPipeV>},
-    {"lblPipeHL", bind<&F::lblPipeHL>},
-    {"lblCumec", bind<&F::lblCumec>},
-    {"lblLiter", bind<&F::lblLiter>},
-    {"lblRecCumec", bind<&F::lblRecCumec>},
-    {"lblRecLiter", bind<&F::lblRecLiter>},
-    {"lblTCumec", bind<&F::lblTCumec>},
-    {"lblTLiter", bind<&F::lblTLiter>},
-    {"lblVCumec", bind<&F::lblVCumec>},
-    {"lblVLiter", bind<&F::lblVLiter>},
-    {"lblTime", bind<&F::lblTime>},
-    {"Label4", bind<&F::Label4>},
-    {"cmdDWAB2", bind<&F::cmdDWAB2, &F::cmdDWAB2_Click>},
-    {"cmdDWAB1", bind<&F::cmdDWAB1, &F::cmdDWAB1_Click>},
-    {"cmdDrop7", bind<&F::cmdDrop7, &F::cmdDrop7_Click>},
-    {"AniPushButton1", bind<&F::AniPushButton1, &F::AniPushButton1_Click>},
-    {"AniPushButton2", bind<&F::AniPushButton2, &F::AniPushButton2_Click>},
-    {"AniPushButton3", bind<&F::AniPushButton3, &F::AniPushButton3_Click>},
-    {"AniPushButton4", bind<&F::AniPushButton4, &F::AniPushButton4_Click>},
-    {"cmdSOSE", bind<&F::cmdSOSE, &F::cmdSOSE_Click>},
-    {"cmdSOR", bind<&F::cmdSOR, &F::cmdSOR_Click>},
-    {"cmdSOBRF", bind<&F::cmdSOBRF, &F::cmdSOBRF_Click>},
-    {"cmdSOBRU", bind<&F::cmdSOBRU, &F::cmdSOBRU_Click>},
-    {"cmdWRec", bind<&F::cmdWRec, &F::cmdWRec_Click>},
-    {"cmdWeirTrap", bind<&F::cmdWeirTrap, &F::cmdWeirTrap_Click>},
-    {"cmdWeirV", bind<&F::cmdWeirV, &F::cmdWeirV_Click>},
-    {"cmdCon", bind<&F::cmdCon, &F::cmdCon_Click>},
-    {"cmdCon1", bind<&F::cmdCon1, &F::cmdCon1_Click>},
-    {"cmdCon2", bind<&F::cmdCon2, &F::cmdCon2_Click>},
-    {"imgLogo(0)", bind<&F::imgLogo, &F::imgLogo_MouseMove>},
-    {"picButtons", bind<&F::picButtons, &F::picButtons_MouseMove>},
-};
-
 } // namespace
+
+// In the form's own scope, where its private controls and handlers can be named.
+struct frmQvOpen::Bindings {
+    using F = frmQvOpen;
+    static constexpr BoundControl rows[] = {
+        {"fraInput", bind<&F::fraInput>},
+        {"fraOutput", bind<&F::fraOutput>},
+        {"fraKs", bind<&F::fraKs>},
+        {"fraFM", bind<&F::fraFM>},
+        {"fraSO", bind<&F::fraSO>},
+        {"fraWeir", bind<&F::fraWeir>},
+        {"fraWRec", bind<&F::fraWRec>},
+        {"fraWeirTrap", bind<&F::fraWeirTrap>},
+        {"fraWeirV", bind<&F::fraWeirV>},
+        {"txtQT", bind<&F::txtQT, &F::txtQT_Change>},
+        {"txtLOP", bind<&F::txtLOP, &F::txtLOP_Change>},
+        {"txtDOP", bind<&F::txtDOP, &F::txtDOP_Change>},
+        {"comE1", bind<&F::comE1, &F::comE1_Change>},
+        {"comROE", bind<&F::comROE>},
+        {"txtSODia", bind<&F::txtSODia, &F::txtSODia_Change>},
+        {"txtSOH", bind<&F::txtSOH, &F::txtSOH_Change>},
+        {"txtRecHeight", bind<&F::txtRecHeight, &F::txtRecHeight_Change>},
+        {"txtRecWidth", bind<&F::txtRecWidth, &F::txtRecWidth_Change>},
+        {"txtTrAn", bind<&F::txtTrAn, &F::txtTrAn_Change>},
+        {"txtTrHeight", bind<&F::txtTrHeight, &F::txtTrHeight_Change>},
+        {"txtTrWidth", bind<&F::txtTrWidth, &F::txtTrWidth_Change>},
+        {"txtVAn", bind<&F::txtVAn, &F::txtVAn_Change>},
+        {"txtVHeight", bind<&F::txtVHeight, &F::txtVHeight_Change>},
+        {"lblPipeV", bind<&F::lblPipeV>},
+        {"lblPipeHL", bind<&F::lblPipeHL>},
+        {"lblCumec", bind<&F::lblCumec>},
+        {"lblLiter", bind<&F::lblLiter>},
+        {"lblRecCumec", bind<&F::lblRecCumec>},
+        {"lblRecLiter", bind<&F::lblRecLiter>},
+        {"lblTCumec", bind<&F::lblTCumec>},
+        {"lblTLiter", bind<&F::lblTLiter>},
+        {"lblVCumec", bind<&F::lblVCumec>},
+        {"lblVLiter", bind<&F::lblVLiter>},
+        {"lblTime", bind<&F::lblTime>},
+        {"Label4", bind<&F::Label4>},
+        {"cmdDWAB2", bind<&F::cmdDWAB2, &F::cmdDWAB2_Click>},
+        {"cmdDWAB1", bind<&F::cmdDWAB1, &F::cmdDWAB1_Click>},
+        {"cmdDrop7", bind<&F::cmdDrop7, &F::cmdDrop7_Click>},
+        {"AniPushButton1", bind<&F::AniPushButton1, &F::AniPushButton1_Click>},
+        {"AniPushButton2", bind<&F::AniPushButton2, &F::AniPushButton2_Click>},
+        {"AniPushButton3", bind<&F::AniPushButton3, &F::AniPushButton3_Click>},
+        {"AniPushButton4", bind<&F::AniPushButton4, &F::AniPushButton4_Click>},
+        {"cmdSOSE", bind<&F::cmdSOSE, &F::cmdSOSE_Click>},
+        {"cmdSOR", bind<&F::cmdSOR, &F::cmdSOR_Click>},
+        {"cmdSOBRF", bind<&F::cmdSOBRF, &F::cmdSOBRF_Click>},
+        {"cmdSOBRU", bind<&F::cmdSOBRU, &F::cmdSOBRU_Click>},
+        {"cmdWRec", bind<&F::cmdWRec, &F::cmdWRec_Click>},
+        {"cmdWeirTrap", bind<&F::cmdWeirTrap, &F::cmdWeirTrap_Click>},
+        {"cmdWeirV", bind<&F::cmdWeirV, &F::cmdWeirV_Click>},
+        {"cmdCon", bind<&F::cmdCon, &F::cmdCon_Click>},
+        {"cmdCon1", bind<&F::cmdCon1, &F::cmdCon1_Click>},
+        {"cmdCon2", bind<&F::cmdCon2, &F::cmdCon2_Click>},
+        {"imgLogo(0)", bind<&F::imgLogo, &F::imgLogo_MouseMove>},
+        {"picButtons", bind<&F::picButtons, &F::picButtons_MouseMove>},
+    };
+};
 
 frmQvOpen::frmQvOpen(QWidget *parent)
     : QWidget(parent)
@@ -147,7 +149,7 @@ frmQvOpen::frmQvOpen(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmQvOpen"));
     // A missing control, or one of another kind, stops the program at once, naming it.
-    for (const BoundControl &row : boundControls)
+    for (const BoundControl &row : Bindings::rows)
         if (!row.bind(*this, m_controls.value(QLatin1String(row.name))))
             qFatal("frmQvOpen: the catalogue has no control %s of the kind the form uses", row.name);
     wireRoughnessBox();

@@ -34,6 +34,12 @@ public:
     // Start-up (frmQvOpen.cpp)
     void Form_Load();
 
+    // How the program ends, and the clock read at load; both can be replaced
+    // (a test ends nothing and starts at a moment of its choosing).
+    std::function<void()> End;
+    std::function<QDateTime()> Now;
+
+private:
     // Navigation (form/navigation.cpp)
     void cmdDWAB2_Click();
     void cmdDWAB1_Click();
@@ -98,11 +104,6 @@ public:
     CalculationSheet SheetTrap() const;
     CalculationSheet SheetV() const;
 
-    // How the program ends, and the clock read at load; both can be replaced
-    // (a test ends nothing and starts at a moment of its choosing).
-    std::function<void()> End;
-    std::function<QDateTime()> Now;
-
     // Form-level state
     OrificeKind SOKind = OrificeKind::None;
     Contraction RecContraction = Contraction::Suppressed;
@@ -122,7 +123,8 @@ public:
     PictureBox *picButtons;
     ImageBox *imgLogo;
 
-private:
+    struct Bindings; // which member and handler each control is bound to
+
     void chooseOrifice(OrificeKind kind);
     void chooseContraction(Contraction condition);
     void wireRoughnessBox();

@@ -111,7 +111,10 @@ class FormTest : public QObject {
     std::unique_ptr<frmQvOpen> form;
     int ended = 0;
 
-    QWidget *w(const QString &name) { return name == u"frmQvOpen" ? form.get() : form->findChild<QWidget *>(name); }
+    template <typename T = QWidget> T *w(const QString &name)
+    {
+        return name == u"frmQvOpen" ? qobject_cast<T *>(form.get()) : form->findChild<T *>(name);
+    }
     QString text(const QString &name)
     {
         auto *combo = qobject_cast<QComboBox *>(w(name));
@@ -145,6 +148,19 @@ class FormTest : public QObject {
         });
     }
 
+    // The pixels of a control as drawn, from `below` of its height down, that are
+    // within a small distance of the colour.
+    static qsizetype pixelsNear(QWidget *c, QRgb colour, double below = 0)
+    {
+        const QImage image = c->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto *end = reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height();
+        return std::count_if(
+            reinterpret_cast<const QRgb *>(image.constScanLine(int(image.height() * below))), end, [colour](QRgb p) {
+                return qAbs(qRed(p) - qRed(colour)) + qAbs(qGreen(p) - qGreen(colour)) + qAbs(qBlue(p) - qBlue(colour))
+                    < 40;
+            });
+    }
+
     // A focused button's ring changes no pixel of its caption or picture (all that
     // differs from the face inside the edge, which a chosen button draws two pixels
     // wide and which at fractional ratios reaches into the next device pixel), and
@@ -158,8 +174,9 @@ class FormTest : public QObject {
         const QRectF inside = QRectF(button->rect()).adjusted(2.5, 2.5, -3.5, -3.5);
         QHash<QRgb, int> count; // the face is the commonest colour
         for (int i = 0; i < rest.width() * rest.height(); ++i) ++count[rest.pixel(i % rest.width(), i / rest.width())];
-        const QRgb face = std::max_element(count.keyValueBegin(), count.keyValueEnd(),
-            [](auto a, auto b) { return a.second < b.second; })->first;
+        const QRgb face = std::max_element(count.keyValueBegin(), count.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
         const auto luminance = [](QRgb c) { // relative luminance + 0.05, as WCAG's contrast ratio takes it
             const auto linear = [](int v) { return v <= 10 ? v / 3294.6 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
             return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c)) + 0.05;
@@ -188,9 +205,9 @@ class FormTest : public QObject {
                 QWidget *focus = QApplication::focusWidget();
                 QTest::keyClick(focus ? focus : form.get(), key.key(), key.keyboardModifiers());
             } else if (step.act == Pick) {
-                QAbstractItemView *list = form->comE1->view();
-                form->comE1->showPopup();
-                QTRY_VERIFY(list->isVisible() && form->fraKs->isVisible()); // opening the list is not leaving the box
+                QAbstractItemView *list = w<QComboBox>("comE1")->view();
+                w<QComboBox>("comE1")->showPopup();
+                QTRY_VERIFY(list->isVisible() && w("fraKs")->isVisible()); // opening the list is not leaving the box
                 const QRect item = list->visualRect(list->model()->index(step.what.toInt(), 0));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
                 QTRY_VERIFY(!list->isVisible());
@@ -242,7 +259,7 @@ private slots:
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
         // The restored size is worked out from the style before any sub-window exists.
         QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
-        window.form->comE1->view();
+        window.form->findChild<QComboBox *>("comE1")->view();
         for (const QWidget *w : window.parent->findChildren<QWidget *>())
             QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
     }
@@ -252,35 +269,20 @@ private slots:
         QVERIFY(!qobject_cast<QLineEdit *>(QApplication::focusWidget()) && !QGuiApplication::overrideCursor());
         QCOMPARE(
             frames() + u'|' + text("comE1") + u'|' + text("comROE") + u'|' + text("lblTime"), "|||04.12.2026 14:55");
-        QVERIFY(!form->comROE->isVisible() && !w("Label1(2)")->isVisible() && !form->Label4->isVisible());
-        QCOMPARE(items(form->comE1), "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5");
-        QStringList densities;
-        for (int g = 991; g <= 1024; ++g) densities << QString::number(g);
-        QCOMPARE(items(form->comROE), densities.join(u' '));
+        QVERIFY(!w("comROE")->isVisible() && !w("Label1(2)")->isVisible() && !w("Label4")->isVisible());
+        QCOMPARE(items(w<QComboBox>("comE1")), "0.5 1 1.5 2 2.5 3 3.5 4 4.5 5");
+        QCOMPARE(items(w<QComboBox>("comROE")),
+            "991 992 993 994 995 996 997 998 999 1000 1001 1002 1003 1004 1005 1006 1007 "
+            "1008 1009 1010 1011 1012 1013 1014 1015 1016 1017 1018 1019 1020 1021 1022 1023 1024");
     }
 
     // The strip's Close and Alt+C end the program; the logo names it while the mouse is over it.
     void stripEndsTheProgramAndNamesIt()
     {
         run({{Key, "Alt+C"}, "cmdDrop7", {Hover, "imgLogo(0)"}, {Hover, "Label4"}});
-        QVERIFY(ended == 2 && form->Label4->isVisible());
+        QVERIFY(ended == 2 && w("Label4")->isVisible());
         run({{Hover, "picButtons"}});
-        QVERIFY(!form->Label4->isVisible());
-    }
-
-    // Both pipe figures carry the Reynolds number V D / 1e-6 of the flow shown, in
-    // the tooltip and after the description. (How a number and its regime are
-    // said, test_accuracy checks.)
-    void pipeFiguresSayTheirReynoldsNumber()
-    {
-        run(Pipe);
-        for (const QLabel *figure : {form->lblPipeV, form->lblPipeHL}) {
-            QVERIFY2(figure->toolTip().startsWith("Reynolds number 127 324: turbulent flow, where"),
-                qPrintable(figure->toolTip()));
-            QVERIFY2(figure->accessibleDescription().endsWith(u' ' + figure->toolTip() + u'.')
-                    && figure->accessibleDescription().startsWith(figure == form->lblPipeV ? u"Mean" : u"Friction"),
-                qPrintable(figure->accessibleDescription()));
-        }
+        QVERIFY(!w("Label4")->isVisible());
     }
 
     // The cues around the figures: how a box was read; figures kept from earlier
@@ -346,28 +348,30 @@ private slots:
         sorted.sort();
         QCOMPARE(sorted.join(u'|') + (sorted.isEmpty() ? "" : "|"), cues);
         for (QWidget *c : marked) { // the mark drawn: dark orange, or grey under a kept figure
-            const QImage image = c->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto *bits = reinterpret_cast<const QRgb *>(image.constBits());
-            const auto marks = [&](QRgb colour) {
-                return std::count_if(bits, bits + image.width() * image.height(), [&](QRgb p) {
-                    return qAbs(qRed(p) - qRed(colour)) + qAbs(qGreen(p) - qGreen(colour))
-                        + qAbs(qBlue(p) - qBlue(colour))
-                        < 40;
-                });
-            };
             const bool stale = cueOf(c).startsWith(u"Earlier");
-            QVERIFY2(marks(stale ? qRgb(0x76, 0x76, 0x76) : qRgb(0xb3, 0x47, 0x00)) > 4, qPrintable(c->objectName()));
+            QVERIFY2(pixelsNear(c, stale ? qRgb(0x76, 0x76, 0x76) : qRgb(0xb3, 0x47, 0x00)) > 4,
+                qPrintable(c->objectName()));
         }
     }
 
-    // Every box says on hover what it holds and its unit; a read-back l/s figure
-    // says how it was reached and what the page's own flow was.
+    // Every box says on hover what it holds and its unit. Both pipe figures carry the
+    // Reynolds number V D / 1e-6 of the flow shown, in the tooltip and after the
+    // description; a read-back l/s figure says how it was reached and what the
+    // page's own flow was.
     void boxesAndFiguresExplainThemselves()
     {
+        run(Pipe);
+        for (const char *name : {"lblPipeV", "lblPipeHL"}) {
+            const QString tip = w(name)->toolTip(), description = w(name)->accessibleDescription();
+            QVERIFY2(tip.startsWith("Reynolds number 127 324: turbulent flow, where")
+                    && description.endsWith(u' ' + tip + u'.')
+                    && description.startsWith(name[7] == 'V' ? "Mean" : "Friction"),
+                qPrintable(description));
+        }
         run(Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.15"}});
-        QCOMPARE(form->txtVHeight->toolTip() + u'|' + form->lblVLiter->text(), "Head above the vertex, metres|13.00");
-        QVERIFY2(form->lblVLiter->toolTip().endsWith("0.013 \u00d7 1000. The unrounded flow is 12.77 l/s."),
-            qPrintable(form->lblVLiter->toolTip()));
+        QCOMPARE(w("txtVHeight")->toolTip() + u'|' + text("lblVLiter"), "Head above the vertex, metres|13.00");
+        QVERIFY2(w("lblVLiter")->toolTip().endsWith("0.013 \u00d7 1000. The unrounded flow is 12.77 l/s."),
+            qPrintable(w("lblVLiter")->toolTip()));
         for (QLineEdit *box : form->findChildren<QLineEdit *>())
             QVERIFY2(
                 !box->toolTip().isEmpty() || qobject_cast<QComboBox *>(box->parent()), qPrintable(box->objectName()));
@@ -573,25 +577,20 @@ private slots:
     void coveredButtonAndReturnDoNothing()
     {
         run(Notches + Steps{"cmdWRec"});
-        const QPoint menu = form->AniPushButton3->mapTo(form.get(), form->AniPushButton3->rect().center());
-        QVERIFY(form->childAt(menu) != form->AniPushButton3);
+        QWidget *menu = w("AniPushButton3");
+        QVERIFY(form->childAt(menu->mapTo(form.get(), menu->rect().center())) != menu);
         run({"cmdDWAB2", {Type, "comE1", "7"}});
-        QTest::keyClick(form->comE1, Qt::Key_Return);
-        QCOMPARE(QString::number(form->comE1->count()) + u' ' + form->comE1->currentText(), "10 7");
+        QTest::keyClick(w("comE1"), Qt::Key_Return);
+        QCOMPARE(QString::number(w<QComboBox>("comE1")->count()) + u' ' + text("comE1"), "10 7");
     }
 
     // The chosen kind's caption painted blue (0x00BBGGRR), the others not.
     void chosenKindPaintedBlue()
     {
         run(OrificePage.filled + Steps{"cmdSOR"});
-        auto pixels = [](QWidget *button, QRgb colour) { // below the picture, where the caption is
-            const QImage image = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-            const auto *bits = reinterpret_cast<const QRgb *>(image.constScanLine(image.height() * 3 / 5));
-            return std::count(
-                bits, reinterpret_cast<const QRgb *>(image.constBits()) + image.width() * image.height(), colour);
-        };
-        QVERIFY(pixels(form->cmdSOR, qRgb(0, 0, 255)) > 10 && pixels(form->cmdSOR, qRgb(255, 0, 0)) == 0);
-        QVERIFY(pixels(form->cmdSOSE, qRgb(0, 0, 255)) == 0 && pixels(form->cmdSOSE, qRgb(0, 0, 0)) > 10);
+        const auto caption = [this](const char *button, QRgb colour) { return pixelsNear(w(button), colour, 0.6); };
+        QVERIFY(caption("cmdSOR", qRgb(0, 0, 255)) > 10 && caption("cmdSOR", qRgb(255, 0, 0)) == 0);
+        QVERIFY(caption("cmdSOSE", qRgb(0, 0, 255)) == 0 && caption("cmdSOSE", qRgb(0, 0, 0)) > 10);
     }
 
     // Every screen with figures in it, one after the other, rendered at full
@@ -675,7 +674,7 @@ private slots:
     void tabOrder()
     {
         QStringList chain{"txtQT"}; // the focus chain is a ring: once round from the first
-        for (QWidget *c = form->txtQT->nextInFocusChain(); c != form->txtQT; c = c->nextInFocusChain())
+        for (QWidget *c = w("txtQT")->nextInFocusChain(); c != w("txtQT"); c = c->nextInFocusChain())
             if (QString(TabOrder).split(u' ').contains(c->objectName())) chain << c->objectName();
         QCOMPARE(chain.join(u' '), QString(TabOrder));
     }
