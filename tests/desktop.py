@@ -44,10 +44,6 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
      ("selected", "^Contractions"), ("gone", "^Small.orifices$"), ("k", "Tab")] + E400 + [("see", "0.165"),
      ("k", "shift+Tab"), ("text", "1.0"), ("k", "Tab", 7), ("focus", "Close$"), ("k", "Return"),
      ("focus", "Notches.and.weirs$")]),
-    ("the keypad's decimal key types a period under a German layout", {"LANG": "de_DE.UTF-8"}, [("xkb", "de"),
-     ("k", "Num_Lock"), ("k", "alt+p"), ("t", "1"), ("k", "91"), ("t", "5"), ("text", "1.5"), ("k", "Tab"),
-     ("t", "100"), ("k", "Tab"), ("t", "0.1"), ("k", "Tab"), ("t", "0.5"), ("see", "0.19"), ("k", "shift+Tab", 3),
-     ("k", "ctrl+a"), ("t", "1,5"), ("text", "1,5"), ("see", "0.13")]),
     ("the calculator window cannot be closed alone; closing the parent ends the program", {}, PIPE + [("t", "0.5"),
      ("see", "2.57"), ("k", "ctrl+F4"), ("see", "2.57"), ("k", "ctrl+w"), ("see", "2.57"), ("k", "alt+F4"),
      ("ended",)]),
@@ -59,19 +55,12 @@ SCENARIOS = [  # name, environment, steps: (verb, argument[, times]), see step()
     ("the pipe calculation copied with Ctrl+Shift+C, as a table; F1 shows the manual, Escape closes it", {},
      PIPE + [("t", "0.5"), ("see", "2.57"), ("k", "ctrl+shift+c"),
      ("clip", r"<td[^>]*>Headloss due to friction</td><td[^>]*>2\.57</td><td[^>]*>m</td>", "text/html"),
-     ("clip", r"<table.*<td[^>]*>Total flow</td><td[^>]*>10</td><td[^>]*>l/s</td>", "text/html"),
-     ("clip", r"(?m)^  Pipe roughness +0\.5 +mm$"), ("clip", r"Colebrook-White.*g = 9\.81"),
      ("clip", r"\nQuorvel 1\.1\.0, \d{4}-\d\d-\d\d \d\d:\d\d\n$"), ("unselected", "Quorvel"), ("k", "F1"),
      ("see", "^Quorvel 1.1.0 manual"), ("k", "Escape"), ("text", "0.5"), ("gone", "manual")]),
     ("every control of the orifice page can be reached at 1366 x 768, scale 1.5",
      {"QT_SCALE_FACTOR": "1.5", "SCREEN": "1366x768x24"}, [("k", "alt+f"), ("see", "^Small.orifices$"), ("k", "Tab"),
      ("k", "Return"), ("see", "^Orifice.diameter"), ("reach", "^Drawing.of.the.four"),
      ("onscreen", "^Running.full$")]),
-    ("digits of a Persian keyboard type as digits; a box says how it was read", {}, [("k", "alt+p"), ("xkb", "ir"),
-     ("k", "Farsi_1"), ("k", "Farsi_0"), ("text", "10"), ("xkb", "us"), ("k", "Tab"), ("t", "100"), ("k", "Tab"),
-     ("t", "0.1"), ("k", "Tab"), ("t", "1,5"), ("see", "3.17"), ("described", r"^Read as 1\. A comma")]),
-    ("the keypad's decimal key types a period under an Arabic layout", {}, [("k", "Num_Lock"), ("k", "alt+p"),
-     ("xkb", "ara -variant digits"), ("k", "KP_1"), ("k", "91"), ("k", "KP_5"), ("text", "1.5")]),
 ]
 
 def wait(condition, what, timeout=10):
@@ -188,9 +177,6 @@ def step(q, verb, arg=None, times=1):
         wait(lambda: re.search(arg, q.fname()), lambda: f"the focus on {arg} (it is on {q.fname()})")
     elif verb == "text":
         wait(lambda: q.text() == arg, lambda: f"the focused box to read {arg!r} ({q.fname()} reads {q.text()!r})")
-    elif verb == "described":  # the focused control's description (a combo box's: its own), as a screen reader reads it
-        wait(lambda: any(re.search(arg, o.description) for o in (q.focus(), q.focus().parent)),
-             lambda: f"{q.fname()} described as {arg}")
     elif verb in ("checked", "selected"):  # the one showing control so marked
         state = getattr(pyatspi, "STATE_" + verb.upper())
         marked = lambda: [o.name for o in q.showing() if o.getState().contains(state)]  # noqa: E731
@@ -213,8 +199,6 @@ def step(q, verb, arg=None, times=1):
         time.sleep(0.5)  # the hold itself
         xdo("keyup", arg)
         subprocess.run(["xset", "r", "off"], check=True)
-    elif verb == "xkb":  # a national keyboard layout
-        subprocess.run(["setxkbmap", *arg.split()], check=True)
     elif verb == "copy":  # the context menu's Copy on a showing figure
         e = wait(lambda: where(arg, q), "something showing " + arg)
         xdo("mousemove", str(e.x + e.width // 2), str(e.y + e.height // 2), "click", "3")
