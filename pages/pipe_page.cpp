@@ -41,17 +41,17 @@ void frmQvOpen::CalcPipe()
 // with the page's own constants.
 CalculationSheet frmQvOpen::SheetPipe() const
 {
-    CalculationSheet sheet = startSheet(fraInput, {txtQT, txtLOP, txtDOP, comE1}, {lblPipeV, lblPipeHL}, Now());
+    CalculationSheet sheet = startSheet(fraInput, {txtQT, txtLOP, txtDOP, comE1}, {lblPipeV, lblPipeHL}, Now(),
+        QStringLiteral("Darcy-Weisbach, hf = f L V² / (2 g D), V = 4 Q / (π D²); friction factor f from "
+                       "Colebrook-White, 1/√f = 1.14 − 2 log10(ks/D + 9.35 / (Re √f)), Re = V D / ν, iterated from "
+                       "f = 0.01 until a pass changes f by 1 % or less; g = 9.81 m/s², π = 3.14159, ν = 0.000001 "
+                       "m²/s (water at about 20 °C)"));
     if (!sheet.figures.isEmpty() && PipeReynolds) {
         // "Reynolds number 127 324: turbulent flow, where ..."
         const QString said = QString::fromStdString(reynoldsDescription(*PipeReynolds));
         const QString number = said.section(QStringLiteral(": "), 0, 0);
         sheet.figures << SheetRow{number.left(15), number.mid(16), {}, said.section(QStringLiteral(": "), 1)};
     }
-    sheet.method = QStringLiteral(
-        "Darcy-Weisbach, hf = f L V² / (2 g D), V = 4 Q / (π D²); friction factor f from Colebrook-White, "
-        "1/√f = 1.14 − 2 log10(ks/D + 9.35 / (Re √f)), Re = V D / ν, iterated from f = 0.01 until a pass "
-        "changes f by 1 % or less; g = 9.81 m/s², π = 3.14159, ν = 0.000001 m²/s (water at about 20 °C)");
     return sheet;
 }
 
