@@ -7,6 +7,7 @@
 #include "targets.h"
 #include "toolkit/controls.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 
@@ -59,57 +60,33 @@ void BM_StartToFirstPaint(benchmark::State &state)
     }
 }
 
-// One page, opened through its own handlers with every other input filled in.
+// One page: the buttons that open it, pressed in this order, its boxes filled in
+// this order (the last is the one typed into), and a caption that must follow
+// the keystroke. Reached by name, as a user's clicks and typing reach them.
 struct Page {
-    void (*open)(frmQvOpen &);
-    TextBox *(*box)(frmQvOpen &);  // the box typed into
-    Label *(*result)(frmQvOpen &); // a caption that must follow the keystroke
+    QStringList buttons;
+    QList<std::pair<QString, QString>> inputs;
+    QString result;
 };
 
-const Page pipePage{[](frmQvOpen &f) {
-                        f.cmdDWAB2_Click();
-                        f.txtLOP->setText(QStringLiteral("1000"));
-                        f.txtDOP->setText(QStringLiteral("0.3"));
-                        f.comE1->setEditText(QStringLiteral("1.5"));
-                        f.txtQT->setText(QStringLiteral("10"));
-                    },
-    [](frmQvOpen &f) { return f.txtQT; }, [](frmQvOpen &f) { return f.lblPipeHL; }};
+const Page pipePage{{"cmdDWAB2"}, {{"txtLOP", "1000"}, {"txtDOP", "0.3"}, {"comE1", "1.5"}, {"txtQT", "10"}}, "lblPipeHL"};
+const Page orificePage{{"cmdDWAB1", "AniPushButton1"}, {{"txtSODia", "0.1"}, {"txtSOH", "2"}}, "lblLiter"};
+const Page rectangularPage{
+    {"cmdDWAB1", "AniPushButton3", "cmdWRec"}, {{"txtRecWidth", "1"}, {"txtRecHeight", "0.2"}}, "lblRecLiter"};
+const Page trapezoidalPage{{"cmdDWAB1", "AniPushButton3", "cmdWeirTrap"},
+    {{"txtTrAn", "14"}, {"txtTrWidth", "1"}, {"txtTrHeight", "0.2"}}, "lblTLiter"};
+const Page vNotchPage{{"cmdDWAB1", "AniPushButton3", "cmdWeirV"}, {{"txtVAn", "90"}, {"txtVHeight", "0.2"}}, "lblVLiter"};
 
-const Page orificePage{[](frmQvOpen &f) {
-                           f.cmdDWAB1_Click();
-                           f.AniPushButton1_Click();
-                           f.txtSODia->setText(QStringLiteral("0.1"));
-                           f.txtSOH->setText(QStringLiteral("2"));
-                       },
-    [](frmQvOpen &f) { return f.txtSOH; }, [](frmQvOpen &f) { return f.lblLiter; }};
-
-const Page rectangularPage{[](frmQvOpen &f) {
-                               f.cmdDWAB1_Click();
-                               f.AniPushButton3_Click();
-                               f.cmdWRec_Click();
-                               f.txtRecWidth->setText(QStringLiteral("1"));
-                               f.txtRecHeight->setText(QStringLiteral("0.2"));
-                           },
-    [](frmQvOpen &f) { return f.txtRecHeight; }, [](frmQvOpen &f) { return f.lblRecLiter; }};
-
-const Page trapezoidalPage{[](frmQvOpen &f) {
-                               f.cmdDWAB1_Click();
-                               f.AniPushButton3_Click();
-                               f.cmdWeirTrap_Click();
-                               f.txtTrAn->setText(QStringLiteral("14"));
-                               f.txtTrWidth->setText(QStringLiteral("1"));
-                               f.txtTrHeight->setText(QStringLiteral("0.2"));
-                           },
-    [](frmQvOpen &f) { return f.txtTrHeight; }, [](frmQvOpen &f) { return f.lblTLiter; }};
-
-const Page vNotchPage{[](frmQvOpen &f) {
-                          f.cmdDWAB1_Click();
-                          f.AniPushButton3_Click();
-                          f.cmdWeirV_Click();
-                          f.txtVAn->setText(QStringLiteral("90"));
-                          f.txtVHeight->setText(QStringLiteral("0.2"));
-                      },
-    [](frmQvOpen &f) { return f.txtVHeight; }, [](frmQvOpen &f) { return f.lblVLiter; }};
+void openPage(frmQvOpen &form, const Page &page)
+{
+    for (const QString &name : page.buttons) form.findChild<QAbstractButton *>(name)->click();
+    for (const auto &[name, text] : page.inputs) {
+        if (auto *combo = form.findChild<QComboBox *>(name))
+            combo->setEditText(text);
+        else
+            form.findChild<QLineEdit *>(name)->setText(text);
+    }
+}
 
 // Each iteration is one keystroke: a 5 appended to the box, then the Backspace
 // that takes it away again, so every keystroke gives a different result. With
@@ -123,10 +100,10 @@ void BM_Keystroke(benchmark::State &state, const Page &page, bool painted)
         state.SkipWithError("the form was never shown");
         return;
     }
-    page.open(*form);
+    openPage(*form, page);
     QCoreApplication::processEvents();
-    TextBox *box = page.box(*form);
-    Label *result = page.result(*form);
+    auto *box = form->findChild<TextBox *>(page.inputs.last().first);
+    auto *result = form->findChild<Label *>(page.result);
     box->setFocus();
     box->end(false);
 
