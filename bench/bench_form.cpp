@@ -69,13 +69,15 @@ struct Page {
     QString result;
 };
 
-const Page pipePage{{"cmdDWAB2"}, {{"txtLOP", "1000"}, {"txtDOP", "0.3"}, {"comE1", "1.5"}, {"txtQT", "10"}}, "lblPipeHL"};
+const Page pipePage{
+    {"cmdDWAB2"}, {{"txtLOP", "1000"}, {"txtDOP", "0.3"}, {"comE1", "1.5"}, {"txtQT", "10"}}, "lblPipeHL"};
 const Page orificePage{{"cmdDWAB1", "AniPushButton1"}, {{"txtSODia", "0.1"}, {"txtSOH", "2"}}, "lblLiter"};
 const Page rectangularPage{
     {"cmdDWAB1", "AniPushButton3", "cmdWRec"}, {{"txtRecWidth", "1"}, {"txtRecHeight", "0.2"}}, "lblRecLiter"};
 const Page trapezoidalPage{{"cmdDWAB1", "AniPushButton3", "cmdWeirTrap"},
     {{"txtTrAn", "14"}, {"txtTrWidth", "1"}, {"txtTrHeight", "0.2"}}, "lblTLiter"};
-const Page vNotchPage{{"cmdDWAB1", "AniPushButton3", "cmdWeirV"}, {{"txtVAn", "90"}, {"txtVHeight", "0.2"}}, "lblVLiter"};
+const Page vNotchPage{
+    {"cmdDWAB1", "AniPushButton3", "cmdWeirV"}, {{"txtVAn", "90"}, {"txtVHeight", "0.2"}}, "lblVLiter"};
 
 void openPage(frmQvOpen &form, const Page &page)
 {
