@@ -9,15 +9,10 @@
 #include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
 
-namespace {
-std::string text(const QLineEdit *box) { return box->text().toStdString(); }
-std::string text(const QComboBox *box) { return box->currentText().toStdString(); }
-} // namespace
-
 void frmQvOpen::CalcPipe()
 {
-    const std::string flow = text(txtQT), length = text(txtLOP), diameter = text(txtDOP), roughness = text(comE1);
-    markReading({{txtQT, flow}, {txtLOP, length}, {txtDOP, diameter}, {comE1, roughness}});
+    const std::string flow = readBox(txtQT), length = readBox(txtLOP), diameter = readBox(txtDOP),
+                      roughness = readBox(comE1);
     if (!zeroGuardPasses({length, diameter, roughness, flow})) return keepEarlier({lblPipeV, lblPipeHL});
     setScreenMousePointer(vbHourglass);
     // A result the arithmetic cannot give (no finite value, or a friction factor

@@ -8,10 +8,7 @@
 
 void frmQvOpen::CalcTrap()
 {
-    const std::string angle = txtTrAn->text().toStdString();
-    const std::string head = txtTrHeight->text().toStdString();
-    const std::string width = txtTrWidth->text().toStdString();
-    markReading({{txtTrAn, angle}, {txtTrHeight, head}, {txtTrWidth, width}});
+    const std::string angle = readBox(txtTrAn), head = readBox(txtTrHeight), width = readBox(txtTrWidth);
     if (!emptyTextGuardPasses({angle, head, width})) return keepEarlier({lblTCumec, lblTLiter});
 
     const auto Q = trapezoidalFlow(Val(angle), Val(head), Val(width));

@@ -8,9 +8,7 @@
 
 void frmQvOpen::CalcV()
 {
-    const std::string angle = txtVAn->text().toStdString();
-    const std::string head = txtVHeight->text().toStdString();
-    markReading({{txtVAn, angle}, {txtVHeight, head}});
+    const std::string angle = readBox(txtVAn), head = readBox(txtVHeight);
     if (!emptyTextGuardPasses({angle, head})) return keepEarlier({lblVCumec, lblVLiter});
 
     const auto Q = vNotchFlow(Val(angle), Val(head));
