@@ -5,12 +5,10 @@
 #include "app/startup.h"
 #include "form/frmQvOpen.h"
 #include "targets.h"
+#include "toolkit/controls.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 
 #include <memory>
@@ -62,12 +60,13 @@ void BM_StartToFirstPaint(benchmark::State &state)
     }
 }
 
-// One page, opened by clicking its buttons, with every other input filled in:
-// the box typed into is filled last, and its result caption must follow it.
+// One page: the buttons that open it, pressed in this order, its boxes filled in
+// this order (the last is the one typed into), and a caption that must follow
+// the keystroke. Reached by name, as a user's clicks and typing reach them.
 struct Page {
-    std::initializer_list<const char *> buttons;
-    std::initializer_list<std::pair<const char *, const char *>> boxes;
-    const char *result;
+    QStringList buttons;
+    QList<std::pair<QString, QString>> inputs;
+    QString result;
 };
 
 const Page pipePage{
@@ -80,17 +79,15 @@ const Page trapezoidalPage{{"cmdDWAB1", "AniPushButton3", "cmdWeirTrap"},
 const Page vNotchPage{
     {"cmdDWAB1", "AniPushButton3", "cmdWeirV"}, {{"txtVAn", "90"}, {"txtVHeight", "0.2"}}, "lblVLiter"};
 
-// Opens the page and fills its boxes; the box typed into.
-QLineEdit *open(frmQvOpen &form, const Page &page)
+void openPage(frmQvOpen &form, const Page &page)
 {
-    for (const char *button : page.buttons) form.findChild<QAbstractButton *>(button)->click();
-    QLineEdit *box = nullptr;
-    for (const auto &[name, text] : page.boxes) {
-        auto *combo = form.findChild<QComboBox *>(name);
-        box = combo ? combo->lineEdit() : form.findChild<QLineEdit *>(name);
-        box->setText(QString::fromLatin1(text));
+    for (const QString &name : page.buttons) form.findChild<QAbstractButton *>(name)->click();
+    for (const auto &[name, text] : page.inputs) {
+        if (auto *combo = form.findChild<QComboBox *>(name))
+            combo->setEditText(text);
+        else
+            form.findChild<QLineEdit *>(name)->setText(text);
     }
-    return box;
 }
 
 // Each iteration is one keystroke: a 5 appended to the box, then the Backspace
@@ -105,9 +102,10 @@ void BM_Keystroke(benchmark::State &state, const Page &page, bool painted)
         state.SkipWithError("the form was never shown");
         return;
     }
-    QLineEdit *box = open(*form, page);
+    openPage(*form, page);
     QCoreApplication::processEvents();
-    const QLabel *result = form->findChild<QLabel *>(page.result);
+    auto *box = form->findChild<TextBox *>(page.inputs.last().first);
+    auto *result = form->findChild<Label *>(page.result);
     box->setFocus();
     box->end(false);
 

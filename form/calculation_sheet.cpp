@@ -56,10 +56,11 @@ std::optional<SheetRow> figureRow(const QLabel *result)
 }
 
 CalculationSheet startSheet(const QWidget *page, std::initializer_list<const QWidget *> boxes,
-    std::initializer_list<const QLabel *> figures, const QDateTime &now)
+    std::initializer_list<const QLabel *> figures, const QDateTime &now, const QString &method)
 {
     CalculationSheet sheet;
     sheet.title = page->accessibleName();
+    sheet.method = method;
     for (const QWidget *box : boxes) sheet.inputs << inputRow(box);
     for (const QLabel *figure : figures)
         if (const auto row = figureRow(figure)) sheet.figures << *row;

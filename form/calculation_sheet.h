@@ -43,9 +43,10 @@ SheetRow inputRow(const QWidget *box);
 std::optional<SheetRow> figureRow(const QLabel *result);
 
 // A sheet for `page` (its accessible name the title) with the rows of these boxes
-// and figures, stamped with the program's version and `now`.
+// and figures, stamped with the program's version and `now`, and the method
+// where the page's method is always the same.
 CalculationSheet startSheet(const QWidget *page, std::initializer_list<const QWidget *> boxes,
-    std::initializer_list<const QLabel *> figures, const QDateTime &now);
+    std::initializer_list<const QLabel *> figures, const QDateTime &now, const QString &method = {});
 
 QString sheetText(const CalculationSheet &sheet);
 QString sheetHtml(const CalculationSheet &sheet);

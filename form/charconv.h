@@ -19,6 +19,69 @@
 #include <string>
 #include <system_error>
 
+namespace quorvel_charconv {
+
+// The fewest significant digits of a finite, non-zero |value| that read back
+// exactly, without trailing zeros, and the power of ten of the first: for each
+// count, the correctly rounded digits, or else the next ones up or down (which
+// can be the only ones inside the reading interval where it is lopsided, at a
+// power of 2).
+inline std::string shortestDigits(double value, int &exponent)
+{
+    for (int digits = 1; digits <= 17; ++digits) {
+        char sci[64];
+        std::snprintf(sci, sizeof sci, "%.*e", digits - 1, std::fabs(value));
+        const char *e = std::strchr(sci, 'e');
+        unsigned long long m = 0;
+        for (const char *p = sci; p < e; ++p)
+            if (*p >= '0' && *p <= '9') m = m * 10 + unsigned(*p - '0');
+        const int scale = std::atoi(e + 1) - (digits - 1); // value ~ m * 10^scale
+        for (const unsigned long long candidate : {m, m + 1, m - 1}) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%llue%d", candidate, scale);
+            if (candidate == 0 || std::strtod(text, nullptr) != std::fabs(value)) continue;
+            std::string mantissa = std::to_string(candidate);
+            exponent = scale + int(mantissa.size()) - 1;
+            while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+            return mantissa;
+        }
+    }
+    return {};
+}
+
+// The shortest text of the value, plain or scientific, whichever is shorter
+// (plain on a tie); "%g" for zero, an infinity or NaN.
+inline std::string shortestText(double value)
+{
+    char g[16];
+    if (!std::isfinite(value) || value == 0) return {g, std::size_t(std::snprintf(g, sizeof g, "%g", value))};
+    int exponent = 0;
+    const std::string mantissa = shortestDigits(value, exponent);
+    const std::string sign = value < 0 ? "-" : "";
+
+    std::string scientific = sign + mantissa.substr(0, 1);
+    if (mantissa.size() > 1) scientific += "." + mantissa.substr(1);
+    char exp[8];
+    std::snprintf(exp, sizeof exp, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    scientific += exp;
+
+    std::string plain = sign;
+    if (exponent < 0) {
+        plain += "0." + std::string(std::size_t(-exponent - 1), '0') + mantissa;
+    } else if (std::size_t(exponent) + 1 >= mantissa.size()) {
+        // A whole number: all its digits, exactly (as long as the padded digits,
+        // and nearer the value).
+        char whole[400];
+        std::snprintf(whole, sizeof whole, "%.0f", std::fabs(value));
+        plain += whole;
+    } else {
+        plain += mantissa.substr(0, std::size_t(exponent) + 1) + "." + mantissa.substr(std::size_t(exponent) + 1);
+    }
+    return plain.size() <= scientific.size() ? plain : scientific;
+}
+
+} // namespace quorvel_charconv
+
 namespace std {
 
 // As the standard has it: a value out of the double range (one that would read as
@@ -62,61 +125,10 @@ inline to_chars_result to_chars(char *first, char *last, double value, chars_for
 // notation, whichever is shorter (plain on a tie).
 inline to_chars_result to_chars(char *first, char *last, double value)
 {
-    char buf[64];
-    int n = 0;
-    if (!std::isfinite(value) || value == 0) {
-        n = std::snprintf(buf, sizeof buf, "%g", value);
-    } else {
-        // The fewest significant digits that read back exactly: for each count, the
-        // correctly rounded digits, or else the next ones up or down (which can be the
-        // only ones inside the reading interval where it is lopsided, at a power of 2).
-        std::string mantissa;
-        int exponent = 0;
-        for (int digits = 1; digits <= 17 && mantissa.empty(); ++digits) {
-            char sci[64];
-            std::snprintf(sci, sizeof sci, "%.*e", digits - 1, std::fabs(value));
-            const char *e = std::strchr(sci, 'e');
-            unsigned long long m = 0;
-            for (const char *p = sci; p < e; ++p)
-                if (*p >= '0' && *p <= '9') m = m * 10 + unsigned(*p - '0');
-            const int scale = std::atoi(e + 1) - (digits - 1); // value ~ m * 10^scale
-            for (const unsigned long long candidate : {m, m + 1, m - 1}) {
-                char text[64];
-                std::snprintf(text, sizeof text, "%llue%d", candidate, scale);
-                if (candidate == 0 || std::strtod(text, nullptr) != std::fabs(value)) continue;
-                mantissa = std::to_string(candidate);
-                exponent = scale + int(mantissa.size()) - 1;
-                while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
-                break;
-            }
-        }
-        const std::string sign = value < 0 ? "-" : "";
-
-        std::string scientific = sign + mantissa.substr(0, 1);
-        if (mantissa.size() > 1) scientific += "." + mantissa.substr(1);
-        char exp[8];
-        std::snprintf(exp, sizeof exp, "e%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        scientific += exp;
-
-        std::string plain = sign;
-        if (exponent < 0) {
-            plain += "0." + std::string(std::size_t(-exponent - 1), '0') + mantissa;
-        } else if (std::size_t(exponent) + 1 >= mantissa.size()) {
-            // A whole number: all its digits, exactly (as long as the padded digits,
-            // and nearer the value).
-            char whole[400];
-            std::snprintf(whole, sizeof whole, "%.0f", std::fabs(value));
-            plain += whole;
-        } else {
-            plain += mantissa.substr(0, std::size_t(exponent) + 1) + "." + mantissa.substr(std::size_t(exponent) + 1);
-        }
-        const std::string &best = plain.size() <= scientific.size() ? plain : scientific;
-        n = int(best.size());
-        if (n < int(sizeof buf)) std::memcpy(buf, best.data(), best.size());
-    }
-    if (n < 0 || n > last - first) return {last, errc::value_too_large};
-    std::memcpy(first, buf, std::size_t(n));
-    return {first + n, errc{}};
+    const std::string text = quorvel_charconv::shortestText(value);
+    if (text.size() > std::size_t(last - first)) return {last, errc::value_too_large};
+    std::memcpy(first, text.data(), text.size());
+    return {first + text.size(), errc{}};
 }
 
 } // namespace std

@@ -226,10 +226,17 @@ bool frmQvOpen::showReadBackFlow(Label *cumec, Label *liter, double q)
     return true;
 }
 
-void frmQvOpen::markReading(std::initializer_list<BoxText> boxes)
+namespace {
+std::string markedText(QWidget *box, const QString &text)
 {
-    for (auto [box, text] : boxes) setCue(box, QString::fromStdString(readingNote(text)));
+    std::string read = text.toStdString();
+    setCue(box, QString::fromStdString(readingNote(read)));
+    return read;
 }
+} // namespace
+
+std::string frmQvOpen::readBox(TextBox *box) { return markedText(box, box->text()); }
+std::string frmQvOpen::readBox(ComboBox *box) { return markedText(box, box->currentText()); }
 
 void frmQvOpen::markFigures(std::initializer_list<Label *> figures, const std::string &range)
 {

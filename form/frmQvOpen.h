@@ -134,12 +134,12 @@ private:
     // The read-back pair of a notch page, its l/s figure saying how it was reached.
     static bool showReadBackFlow(Label *cumec, Label *liter, double q);
 
-    // The cues of a recalculation: how each box of the page was read; then either
-    // new figures, marked when their inputs lie outside the method's range
-    // (`range` says which), or no figure for the boxes shown, which marks the
-    // figures kept on screen as earlier ones.
-    using BoxText = std::pair<QWidget *, std::string_view>;
-    static void markReading(std::initializer_list<BoxText> boxes);
+    // The cues of a recalculation: how each box of the page was read (a box's
+    // text is read with its cue set); then either new figures, marked when their
+    // inputs lie outside the method's range (`range` says which), or no figure
+    // for the boxes shown, which marks the figures kept on screen as earlier ones.
+    static std::string readBox(TextBox *box);
+    static std::string readBox(ComboBox *box);
     static void markFigures(std::initializer_list<Label *> figures, const std::string &range);
     static void keepEarlier(std::initializer_list<Label *> figures);
 };

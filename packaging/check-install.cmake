@@ -45,12 +45,18 @@ if(NOT icon STREQUAL "Icon=${APP_ID}")
   message(FATAL_ERROR "the desktop entry's ${icon} is not the installed icon ${APP_ID}")
 endif()
 
+# Fails with `complaint` unless the installed file holds the text.
+function(require_text file text complaint)
+  file(READ "${STAGING}/${file}" content)
+  string(FIND "${content}" "${text}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${complaint}")
+  endif()
+endfunction()
+
 # The metadata launches this entry.
-file(READ "${STAGING}/share/metainfo/${APP_ID}.metainfo.xml" metainfo)
-string(FIND "${metainfo}" "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "the metainfo does not launch ${APP_ID}.desktop")
-endif()
+require_text(share/metainfo/${APP_ID}.metainfo.xml "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>"
+  "the metainfo does not launch ${APP_ID}.desktop")
 
 # An NxN icon must really be N by N (width and height in the PNG header).
 foreach(size ${ICON_SIZES})
@@ -71,8 +77,5 @@ file(STRINGS "${STAGING}/share/doc/quorvel/manual.md" title LIMIT_COUNT 1)
 if(NOT title STREQUAL "# Quorvel ${VERSION} user manual")
   message(FATAL_ERROR "the manual's title is '${title}', not the version ${VERSION}'s")
 endif()
-file(READ "${STAGING}/share/man/man1/quorvel.1" man)
-string(FIND "${man}" "${DOC_PATH}/manual.md" at)
-if(at EQUAL -1)
-  message(FATAL_ERROR "the man page does not name the manual's place, ${DOC_PATH}/manual.md")
-endif()
+require_text(share/man/man1/quorvel.1 "${DOC_PATH}/manual.md"
+  "the man page does not name the manual's place, ${DOC_PATH}/manual.md")

@@ -9,9 +9,7 @@
 
 void frmQvOpen::CalcSO()
 {
-    const std::string dia = txtSODia->text().toStdString();
-    const std::string head = txtSOH->text().toStdString();
-    markReading({{txtSODia, dia}, {txtSOH, head}});
+    const std::string dia = readBox(txtSODia), head = readBox(txtSOH);
     if (!thresholdGuardPasses({dia, head})) return keepEarlier({lblCumec, lblLiter});
     const auto Q = orificeFlow(Val(dia), Val(head), SOKind);
     // l/s from the unrounded discharge, not from the m³/s text.

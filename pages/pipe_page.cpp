@@ -9,15 +9,10 @@
 #include "toolkit/controls.h"
 #include "toolkit/mouse_pointer.h"
 
-namespace {
-std::string text(const QLineEdit *box) { return box->text().toStdString(); }
-std::string text(const QComboBox *box) { return box->currentText().toStdString(); }
-} // namespace
-
 void frmQvOpen::CalcPipe()
 {
-    const std::string flow = text(txtQT), length = text(txtLOP), diameter = text(txtDOP), roughness = text(comE1);
-    markReading({{txtQT, flow}, {txtLOP, length}, {txtDOP, diameter}, {comE1, roughness}});
+    const std::string flow = readBox(txtQT), length = readBox(txtLOP), diameter = readBox(txtDOP),
+                      roughness = readBox(comE1);
     if (!zeroGuardPasses({length, diameter, roughness, flow})) return keepEarlier({lblPipeV, lblPipeHL});
     setScreenMousePointer(vbHourglass);
     // A result the arithmetic cannot give (no finite value, or a friction factor
@@ -41,17 +36,17 @@ void frmQvOpen::CalcPipe()
 // with the page's own constants.
 CalculationSheet frmQvOpen::SheetPipe() const
 {
-    CalculationSheet sheet = startSheet(fraInput, {txtQT, txtLOP, txtDOP, comE1}, {lblPipeV, lblPipeHL}, Now());
+    CalculationSheet sheet = startSheet(fraInput, {txtQT, txtLOP, txtDOP, comE1}, {lblPipeV, lblPipeHL}, Now(),
+        QStringLiteral("Darcy-Weisbach, hf = f L V² / (2 g D), V = 4 Q / (π D²); friction factor f from "
+                       "Colebrook-White, 1/√f = 1.14 − 2 log10(ks/D + 9.35 / (Re √f)), Re = V D / ν, iterated from "
+                       "f = 0.01 until a pass changes f by 1 % or less; g = 9.81 m/s², π = 3.14159, ν = 0.000001 "
+                       "m²/s (water at about 20 °C)"));
     if (!sheet.figures.isEmpty() && PipeReynolds) {
         // "Reynolds number 127 324: turbulent flow, where ..."
         const QString said = QString::fromStdString(reynoldsDescription(*PipeReynolds));
         const QString number = said.section(QStringLiteral(": "), 0, 0);
         sheet.figures << SheetRow{number.left(15), number.mid(16), {}, said.section(QStringLiteral(": "), 1)};
     }
-    sheet.method = QStringLiteral(
-        "Darcy-Weisbach, hf = f L V² / (2 g D), V = 4 Q / (π D²); friction factor f from Colebrook-White, "
-        "1/√f = 1.14 − 2 log10(ks/D + 9.35 / (Re √f)), Re = V D / ν, iterated from f = 0.01 until a pass "
-        "changes f by 1 % or less; g = 9.81 m/s², π = 3.14159, ν = 0.000001 m²/s (water at about 20 °C)");
     return sheet;
 }
 

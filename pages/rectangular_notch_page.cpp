@@ -9,9 +9,7 @@
 
 void frmQvOpen::CalcRec()
 {
-    const std::string width = txtRecWidth->text().toStdString();
-    const std::string head = txtRecHeight->text().toStdString();
-    markReading({{txtRecWidth, width}, {txtRecHeight, head}});
+    const std::string width = readBox(txtRecWidth), head = readBox(txtRecHeight);
     if (!emptyTextGuardPasses({width, head})) return keepEarlier({lblRecCumec, lblRecLiter});
 
     const RectangularResult r = rectangularFlow(Val(head), Val(width), RecContraction);

@@ -6,7 +6,6 @@
 #include <cmath>
 
 using notch::pi;
-using notch::twoG;
 
 std::optional<double> trapezoidalFlow(double angle, double head, double crestWidth)
 {
@@ -19,10 +18,7 @@ std::optional<double> trapezoidalFlow(double angle, double head, double crestWid
     const double slope = (k * t) * H;
     const double W = B + slope;
     const double p = std::pow(H, 3.0 / 2);
-    const double s = std::sqrt(twoG);
-    const double Asp = (A * s) * p;
-    const double Q = Asp * W;
-    return ifFinite(Q);
+    return ifFinite(notch::discharge(A, p, W));
 }
 
 // The head of at least 0.2 ft (0.06 m) that every sharp-crested notch needs, the

@@ -8,10 +8,7 @@
 
 void frmQvOpen::CalcTrap()
 {
-    const std::string angle = txtTrAn->text().toStdString();
-    const std::string head = txtTrHeight->text().toStdString();
-    const std::string width = txtTrWidth->text().toStdString();
-    markReading({{txtTrAn, angle}, {txtTrHeight, head}, {txtTrWidth, width}});
+    const std::string angle = readBox(txtTrAn), head = readBox(txtTrHeight), width = readBox(txtTrWidth);
     if (!emptyTextGuardPasses({angle, head, width})) return keepEarlier({lblTCumec, lblTLiter});
 
     const auto Q = trapezoidalFlow(Val(angle), Val(head), Val(width));
@@ -21,12 +18,10 @@ void frmQvOpen::CalcTrap()
 
 CalculationSheet frmQvOpen::SheetTrap() const
 {
-    CalculationSheet sheet = startSheet(fraWeirTrap, {txtTrHeight, txtTrWidth, txtTrAn}, {lblTCumec, lblTLiter}, Now());
-    sheet.method = QStringLiteral(
-        "Q = (2/3) Cd √(2g) H^1.5 (B + 0.8 H tan θ), Cd = 0.623 (held as 1.246 / 3 for (2/3) Cd), 2g = 19.62 "
-        "(g = 9.81 m/s²), θ from the vertical in degrees × 3.14286 / 180 (3.14286 for π); l/s = the m³/s figure "
-        "shown × 1000");
-    return sheet;
+    return startSheet(fraWeirTrap, {txtTrHeight, txtTrWidth, txtTrAn}, {lblTCumec, lblTLiter}, Now(),
+        QStringLiteral("Q = (2/3) Cd √(2g) H^1.5 (B + 0.8 H tan θ), Cd = 0.623 (held as 1.246 / 3 for (2/3) Cd), "
+                       "2g = 19.62 (g = 9.81 m/s²), θ from the vertical in degrees × 3.14286 / 180 (3.14286 for π); "
+                       "l/s = the m³/s figure shown × 1000"));
 }
 
 void frmQvOpen::txtTrAn_Change() { CalcTrap(); }

@@ -6,7 +6,6 @@
 #include <cmath>
 
 using notch::pi;
-using notch::twoG;
 
 std::optional<double> vNotchFlow(double angle, double head)
 {
@@ -16,10 +15,7 @@ std::optional<double> vNotchFlow(double angle, double head)
     const double t = std::tan(halfPi / 180);
     const double H = head;
     const double p = std::pow(H, 5.0 / 2);
-    const double s = std::sqrt(twoG);
-    const double Kst = (K * s) * t;
-    const double Q = Kst * p;
-    return ifFinite(Q);
+    return ifFinite(notch::discharge(K, t, p));
 }
 
 // ISO 1438 (thin-plate weirs) rates V-notches with the Kindsvater-Shen formula

@@ -8,9 +8,7 @@
 
 void frmQvOpen::CalcV()
 {
-    const std::string angle = txtVAn->text().toStdString();
-    const std::string head = txtVHeight->text().toStdString();
-    markReading({{txtVAn, angle}, {txtVHeight, head}});
+    const std::string angle = readBox(txtVAn), head = readBox(txtVHeight);
     if (!emptyTextGuardPasses({angle, head})) return keepEarlier({lblVCumec, lblVLiter});
 
     const auto Q = vNotchFlow(Val(angle), Val(head));
@@ -20,11 +18,10 @@ void frmQvOpen::CalcV()
 
 CalculationSheet frmQvOpen::SheetV() const
 {
-    CalculationSheet sheet = startSheet(fraWeirV, {txtVHeight, txtVAn}, {lblVCumec, lblVLiter}, Now());
-    sheet.method = QStringLiteral(
-        "Q = (8/15) Cd √(2g) tan(θ/2) H^2.5, Cd = 0.62 (held as 4.96 / 15 for (8/15) Cd), 2g = 19.62 "
-        "(g = 9.81 m/s²), θ in degrees × 3.14286 / 180 (3.14286 for π); l/s = the m³/s figure shown × 1000");
-    return sheet;
+    return startSheet(fraWeirV, {txtVHeight, txtVAn}, {lblVCumec, lblVLiter}, Now(),
+        QStringLiteral("Q = (8/15) Cd √(2g) tan(θ/2) H^2.5, Cd = 0.62 (held as 4.96 / 15 for (8/15) Cd), 2g = 19.62 "
+                       "(g = 9.81 m/s²), θ in degrees × 3.14286 / 180 (3.14286 for π); l/s = the m³/s figure shown "
+                       "× 1000"));
 }
 
 void frmQvOpen::txtVAn_Change() { CalcV(); }

@@ -153,8 +153,7 @@ const NOTCH = [...FLOW, 'Tab', 'NumpadEnter'];
   await step('pipe worked case', async () => {
     await keys('Alt+KeyP'); await type('10'); await keys('Tab'); await type('100'); await keys('Tab');
     await type('0.1'); await keys('Tab'); await type('0.5');
-    ({ read } = await readFigures('pipe', '1.27', '2.57'));
-    return 'read 1.27 2.57 (pipe.png)';
+    return ({ read } = await readFigures('pipe', '1.27', '2.57')).found;
   });
 
   await step('copy a figure', async () => {
@@ -171,8 +170,7 @@ const NOTCH = [...FLOW, 'Tab', 'NumpadEnter'];
   await step('orifice worked case', async () => {
     await open();
     await keys(...FLOW, 'Enter'); await type('0.1'); await keys('Tab'); await type('2');
-    ({ read } = await readFigures('orifice', '0.031', '30.51'));
-    return 'read 0.031 30.51 (orifice.png)';
+    return ({ read } = await readFigures('orifice', '0.031', '30.51')).found;
   });
 
   await step('rounded orifice by mouse', async () => {
