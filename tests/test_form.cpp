@@ -259,6 +259,7 @@ private slots:
         QVERIFY(window.parent->isMaximized() && window.form->parentWidget()->isMaximized());
         // The restored size is worked out from the style before any sub-window exists.
         QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
+        QVERIFY(!window.form->parentWidget()->close()); // nor can the calculator window be closed alone
         window.form->findChild<QComboBox *>("comE1")->view();
         for (const QWidget *w : window.parent->findChildren<QWidget *>())
             QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
@@ -512,6 +513,7 @@ private slots:
             {"roughness table once more", On, TabBack, {.frames = "fraInput fraKs"}},
             {"same roughness picked", On, {{Pick, "0"}}, {.frames = "fraInput"}},
             {"roughness typed", On, TabBack + Steps{{Type, "comE1", "7"}}, {.frames = "fraInput"}},
+            {"roughness typed, no completion", On, {{Type, "comE1", "1."}}, {.texts = {{"comE1", "1."}}}},
             // Digits of other scripts pasted are the digits of the same value.
             {"Persian and Arabic digits", !On,
                 {"cmdDWAB2", {Paste, "txtQT", "\u06f1\u06f0"}, {Paste, "txtDOP", "\u0660\u066b\u0661"},
