@@ -7,6 +7,21 @@
 #include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 
+namespace {
+// Each kind, in the order of its button, with its words on the calculation sheet
+// and its coefficient as the page holds it.
+struct KindWords {
+    OrificeKind kind;
+    const char *name, *coefficient; // Cd, and Cd x 3.142
+};
+constexpr KindWords Kinds[] = {
+    {OrificeKind::SharpEdged, "sharp-edged", "Cd = 0.62 (Cd × 3.142 = 1.94804)"},
+    {OrificeKind::Rounded, "rounded", "Cd = 0.97 (Cd × 3.142 = 3.04774)"},
+    {OrificeKind::BordaRunningFree, "Borda, running free", "Cd = 0.5 (Cd × 3.142 = 1.571)"},
+    {OrificeKind::BordaRunningFull, "Borda, running full", "Cd = 0.75 (Cd × 3.142 = 2.3565)"},
+};
+} // namespace
+
 void frmQvOpen::CalcSO()
 {
     const std::string dia = readBox(txtSODia), head = readBox(txtSOH);
@@ -16,13 +31,8 @@ void frmQvOpen::CalcSO()
     if (!Q || !showFlow(lblCumec, lblLiter, directPair(*Q))) return keepEarlier({lblCumec, lblLiter});
     markFigures({lblCumec, lblLiter}, orificeRangeNote(Val(dia), Val(head)));
 
-    const std::pair<AniPushButton *, OrificeKind> kinds[] = {
-        {cmdSOSE, OrificeKind::SharpEdged},
-        {cmdSOR, OrificeKind::Rounded},
-        {cmdSOBRF, OrificeKind::BordaRunningFree},
-        {cmdSOBRU, OrificeKind::BordaRunningFull},
-    };
-    for (auto [button, kind] : kinds) button->markChosen(kind == SOKind);
+    AniPushButton *const buttons[] = {cmdSOSE, cmdSOR, cmdSOBRF, cmdSOBRU}; // in the order of Kinds
+    for (int i = 0; i < 4; ++i) buttons[i]->markChosen(Kinds[i].kind == SOKind);
 }
 
 // The figures belong to the kind marked; with no figure the sheet names the kind
@@ -30,20 +40,10 @@ void frmQvOpen::CalcSO()
 CalculationSheet frmQvOpen::SheetSO() const
 {
     CalculationSheet sheet = startSheet(fraSO, {txtSODia, txtSOH}, {lblCumec, lblLiter}, Now());
-    struct Kind {
-        AniPushButton *button;
-        OrificeKind kind;
-        const char *name, *coefficient; // Cd, and Cd x 3.142 as the page holds it
-    };
-    const Kind kinds[] = {
-        {cmdSOSE, OrificeKind::SharpEdged, "sharp-edged", "Cd = 0.62 (Cd × 3.142 = 1.94804)"},
-        {cmdSOR, OrificeKind::Rounded, "rounded", "Cd = 0.97 (Cd × 3.142 = 3.04774)"},
-        {cmdSOBRF, OrificeKind::BordaRunningFree, "Borda, running free", "Cd = 0.5 (Cd × 3.142 = 1.571)"},
-        {cmdSOBRU, OrificeKind::BordaRunningFull, "Borda, running full", "Cd = 0.75 (Cd × 3.142 = 2.3565)"},
-    };
-    const Kind *shown = nullptr;
-    for (const Kind &k : kinds)
-        if (sheet.figures.isEmpty() ? k.kind == SOKind : k.button->value()) shown = &k;
+    const AniPushButton *const buttons[] = {cmdSOSE, cmdSOR, cmdSOBRF, cmdSOBRU}; // in the order of Kinds
+    const KindWords *shown = nullptr;
+    for (int i = 0; i < 4; ++i)
+        if (sheet.figures.isEmpty() ? Kinds[i].kind == SOKind : buttons[i]->value()) shown = &Kinds[i];
     if (shown) sheet.inputs << SheetRow{QStringLiteral("Kind of orifice"), QString::fromUtf8(shown->name), {}, {}};
     sheet.method = QStringLiteral("Q = Cd × 3.142 d² / 4 × √(19.62 H), 19.62 = 2 × 9.81 m/s², ")
         + (shown ? QString::fromUtf8(shown->coefficient) : QStringLiteral("no kind chosen"))

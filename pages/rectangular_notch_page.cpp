@@ -7,6 +7,15 @@
 #include "toolkit/AniPushButton.h"
 #include "toolkit/controls.h"
 
+namespace {
+// Each condition, in the order of its button, with its words on the calculation sheet.
+constexpr std::pair<Contraction, const char *> Conditions[] = {
+    {Contraction::Suppressed, "contractions fully suppressed"},
+    {Contraction::OneSide, "one side contraction"},
+    {Contraction::Full, "fully contracted"},
+};
+} // namespace
+
 void frmQvOpen::CalcRec()
 {
     const std::string width = readBox(txtRecWidth), head = readBox(txtRecHeight);
@@ -25,12 +34,8 @@ void frmQvOpen::CalcRec()
     markFigures({lblRecCumec, lblRecLiter}, rectangularRangeNote(Val(head), Val(width), RecContraction));
 
     // Only the caption colour marks the condition; the state flag is left alone.
-    const std::pair<AniPushButton *, Contraction> conditions[] = {
-        {cmdCon, Contraction::Suppressed},
-        {cmdCon1, Contraction::OneSide},
-        {cmdCon2, Contraction::Full},
-    };
-    for (auto [button, condition] : conditions) button->setForeColor(condition == RecContraction ? vbBlue : vbBlack);
+    AniPushButton *const buttons[] = {cmdCon, cmdCon1, cmdCon2}; // in the order of Conditions
+    for (int i = 0; i < 3; ++i) buttons[i]->setForeColor(Conditions[i].first == RecContraction ? vbBlue : vbBlack);
 }
 
 // The figures belong to the condition marked blue; with no figure the sheet
@@ -38,13 +43,10 @@ void frmQvOpen::CalcRec()
 CalculationSheet frmQvOpen::SheetRec() const
 {
     CalculationSheet sheet = startSheet(fraWRec, {txtRecHeight, txtRecWidth}, {lblRecCumec, lblRecLiter}, Now());
-    const std::tuple<AniPushButton *, Contraction, const char *> conditions[] = {
-        {cmdCon, Contraction::Suppressed, "contractions fully suppressed"},
-        {cmdCon1, Contraction::OneSide, "one side contraction"},
-        {cmdCon2, Contraction::Full, "fully contracted"},
-    };
-    for (auto [button, condition, name] : conditions)
-        if (sheet.figures.isEmpty() ? condition == RecContraction : button->foreColor() == vbBlue) {
+    const AniPushButton *const buttons[] = {cmdCon, cmdCon1, cmdCon2}; // in the order of Conditions
+    for (int i = 0; i < 3; ++i)
+        if (const auto [condition, name] = Conditions[i];
+            sheet.figures.isEmpty() ? condition == RecContraction : buttons[i]->foreColor() == vbBlue) {
             const int n = int(condition); // the number of end contractions
             sheet.inputs << SheetRow{
                 QStringLiteral("End contractions"), QString::number(n), {}, QString::fromUtf8(name)};
