@@ -141,6 +141,7 @@ private slots:
             {"empty 2", "", "2", {false, false, false}},
             {"2 empty", "2", "", {false, false, false}},
             {"0 2", "0", "2", {false, false, true}},
+            {"blank 2", " ", "2", {false, false, true}},
             {"2 0", "2", "0", {false, false, true}},
             {"0.001 0.001", "0.001", "0.001", {true, true, true}},
             {"2 0.00099999", "2", "0.00099999", {true, false, true}},

@@ -1,8 +1,8 @@
 // The calculator form driven as a user drives it, and drawn: the start, the pages
 // and their guards box by box, the roughness table, the chosen-variant marks as
-// painted, the parent window, and every control where the design puts it. CTest
-// runs this at device pixel ratios 1, 1.5 and 2. Figures are the design's worked cases
-// or their formulas worked through by hand.
+// painted, the parent window, stray input, and the tab order. CTest runs this at
+// device pixel ratios 1, 1.5 and 2. Figures are the design's worked cases or their
+// formulas worked through by hand.
 #include "app/MDIQvl.h"
 #include "app/startup.h"
 #include "form/catalogue.h"
@@ -13,63 +13,27 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QAccessible>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 
 #include <cmath>
 
 namespace {
 
-// The design's catalogue, its twips turned into pixels (15 to a pixel), "@container"
-// before its controls: each control's place, font (points, Bold, Italic, Underline; F the form's 9.75 bold,
-// - not checked), text colour (/r dark red, /R result red, /k black, /n navy, /t
-// time blue) and, for auto-size labels, the edge they keep (< left, > right).
-const char *Catalogue =
-    "@frmQvOpen fraFM 8 72 777 489 11.25BU; fraKs 400 88 393 249 F; fraInput 16 88 377 249 11.25BU/r; fraOutput 16 "
-    "344 377 121 11.25BU/r; comROE 200 536 113 24 F; picButtons 0 0 801 65 8.25; Label1(2) 32 544 159 19 F/k> "
-    "@picButtons cmdDrop7 720 32 73 25 F; cmdDWAB2 168 16 249 41 F; cmdDWAB1 424 16 161 41 F; Label4 56 8 113 49 "
-    "6.75B; imgLogo(0) 8 8 41 33 -; lblTime 739 8 52 18 11.25B/t> @fraInput txtQT 220 88 113 24 11.25B; txtDOP 220 "
-    "152 113 24 11.25B; txtLOP 220 120 113 24 11.25B; comE1 220 184 113 26 11.25B; Image1(1) 40 48 17 17 -; "
-    "Image1(0) 40 24 17 17 -; lblVCap(3) 64 48 209 15 9/r<; lblVCap(2) 64 24 281 15 9/r<; Label1(17) 44 192 159 18 "
-    "11.25B/k>; Label1(7) 108 96 103 18 11.25B/k>; Label1(1) 32 160 178 18 11.25B/k>; Label1(0) 48 128 164 18 "
-    "11.25B/k> @fraOutput lblVCap(1) 16 64 173 18 11.25B/r<; lblVCap(0) 96 32 95 18 11.25B/r<; lblPipeV 224 32 105 "
-    "25 11.25B; lblPipeHL 224 64 105 25 11.25B @fraKs lblVCap(28) 8 192 380 0 8.25I/r<; lblVCap(27) 264 48 0 0 "
-    "8.25U/k<; lblVCap(26) 320 48 0 0 8.25U/k<; lblVCap(25) 320 112 0 0 9/k<; lblVCap(24) 320 136 0 0 9/k<; "
-    "lblVCap(23) 320 160 0 0 9/k<; lblVCap(22) 208 48 0 0 8.25U/k<; lblVCap(21) 264 64 0 0 9/k<; lblVCap(20) 264 88 "
-    "0 0 9/k<; lblVCap(19) 264 112 0 0 9/k<; lblVCap(18) 264 136 0 0 9/k<; lblVCap(17) 264 160 0 0 9/k<; "
-    "lblVCap(16) 320 64 0 0 9/k<; lblVCap(15) 320 88 0 0 9/k<; lblVCap(14) 208 88 0 0 9/k<; lblVCap(13) 208 112 0 0 "
-    "9/k<; lblVCap(12) 208 136 0 0 9/k<; lblVCap(11) 208 160 0 0 9/k<; lblVCap(10) 208 64 0 0 9/k<; lblVCap(9) 8 "
-    "160 0 0 9/r<; lblVCap(8) 8 136 0 0 9/r<; lblVCap(7) 8 112 0 0 9/r<; lblVCap(6) 8 88 0 0 9/r<; lblVCap(5) 8 64 "
-    "0 0 9/r<; lblVCap(4) 8 24 0 0 9/r< @fraFM fraSO 16 40 745 417 11.25BU; fraWeir 16 40 745 417 11.25BU; "
-    "AniPushButton3 16 88 153 41 F; AniPushButton1 16 48 129 41 F @fraSO txtSOH 360 152 49 24 F; txtSODia 432 16 49 "
-    "24 F; AniPushButton4 16 272 73 41 F; cmdSOSE 168 272 97 41 8.25B; cmdSOBRU 488 272 89 41 8.25B; cmdSOBRF 376 "
-    "272 97 41 8.25B; cmdSOR 280 272 73 41 8.25B; Label3(2) 672 216 57 25 12B; Label3(1) 672 192 57 25 12B; "
-    "lblLiter 592 216 49 25 12B/R; lblCumec 592 192 49 25 12B/R; Label3(0) 624 160 49 25 14.25BU; Label2(2) 432 256 "
-    "89 49 9IU/R; Label2(1) 384 176 65 49 9; Label2(0) 488 24 129 25 9; Image2(1) 168 264 393 217 -; Image2(0) 96 "
-    "-16 465 305 -; Shape1 576 152 153 97 - @fraWeir cmdWRec 16 56 153 41 F; cmdWeirTrap 16 152 153 41 F; cmdWeirV "
-    "16 104 89 41 F; AniPushButton2 16 240 73 41 F; fraWeirTrap 224 40 465 337 11.25B/n; fraWRec 224 40 465 337 "
-    "11.25B/n; fraWeirV 224 40 465 337 11.25B/n @fraWRec txtRecHeight 80 48 49 25 F; txtRecWidth 200 24 49 25 F; "
-    "cmdCon 32 176 121 57 8.25B; cmdCon2 272 176 121 57 8.25B; cmdCon1 160 176 97 57 8.25B; Label3(5) 352 80 49 25 "
-    "14.25BU; lblRecCumec 312 112 72 19 12B/R<; lblRecLiter 312 136 52 19 12B/R<; Label3(4) 400 112 57 25 12B; "
-    "Label3(3) 400 136 57 25 12B; Image4 8 184 369 201 -; Image3 8 8 297 201 -; Shape2 304 72 153 97 - @fraWeirTrap "
-    "txtTrAn 392 144 49 25 F; txtTrWidth 328 128 49 25 F; txtTrHeight 120 168 49 25 F; Image5 8 96 481 289 -; "
-    "Label3(11) 400 80 57 25 12B; Label3(10) 400 56 57 25 12B; lblTLiter 312 80 52 19 12B/R<; lblTCumec 312 56 72 "
-    "19 12B/R<; Label3(9) 352 24 49 25 14.25BU; Shape4 304 16 153 97 - @fraWeirV txtVHeight 88 160 49 25 F; txtVAn "
-    "232 144 49 25 F; Label3(6) 352 24 49 25 14.25BU; lblVCumec 312 56 72 19 12B/R<; lblVLiter 312 80 52 19 12B/R<; "
-    "Label3(7) 400 56 57 25 12B; Label3(8) 400 80 57 25 12B; Image6 8 96 345 289 -; Shape3 304 16 153 97 -";
 const char *TabOrder =
     "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
     "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
     "cmdWeirTrap cmdWeirV AniPushButton2 cmdCon cmdCon2 cmdCon1 AniPushButton4 cmdSOSE cmdSOBRU "
     "cmdSOBRF cmdSOR";
-const QHash<QChar, QColor> Colours{{u'r', QColor(128, 0, 0)}, {u'R', QColor(192, 0, 0)}, {u'k', Qt::black},
-    {u'n', QColor(0, 0, 128)}, {u't', QColor(29, 86, 120)}};
 
 // What a user does: clicks a shown control, puts a text in a box at once (Set)
 // or types it key by key over what was there (Type), presses a key such as
 // Alt+F, moves the mouse over a control (Hover), picks row n of the roughness list,
-// pastes a text over what a box holds (Paste).
-enum Act { Click, Set, Type, Key, Hover, Pick, Paste };
+// pastes a text over what a box holds (Paste), holds Space down as X11 repeats it
+// (Hold: a press, then a release and a press with one time stamp, then the release).
+enum Act { Click, Set, Type, Key, Hover, Pick, Paste, Hold };
 struct Step {
     Act act;
     QString what, text;
@@ -101,6 +65,7 @@ const Page RecPage{
 const Page TrapPage{Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "0.2"}, {"txtTrWidth", "0.5"}},
     {"lblTCumec", "lblTLiter"}};
 const Page VPage{Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.2"}}, {"lblVCumec", "lblVLiter"}};
+const char *Nines32 = "99999999999999999999999999999999";
 using BoxCases = Cases<QString(const Page *, QString, QString)>;
 
 } // namespace
@@ -141,10 +106,13 @@ class FormTest : public QObject {
     }
     QString marks()
     {
-        return listed<AniPushButton>([](AniPushButton *b) {
+        return listed<AniPushButton>([](AniPushButton *b) { // "?": a screen reader is told otherwise
             const bool blue = b->foreColor() == 0xFF0000;
-            return blue || b->value() ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "")
-                                      : QString();
+            const QAccessible::State told = QAccessible::queryAccessibleInterface(b)->state();
+            const QString wrong = told.selected == blue && told.checked == b->value() ? "" : "?";
+            return blue || b->value() || !wrong.isEmpty()
+                ? b->objectName() + u':' + (blue ? "B" : "") + (b->value() ? "F" : "") + wrong
+                : QString();
         });
     }
 
@@ -213,6 +181,13 @@ class FormTest : public QObject {
                 QTRY_VERIFY(!list->isVisible());
             } else if (step.act == Hover)
                 QTest::mouseMove(target, QPoint(2, 2));
+            else if (step.act == Hold)
+                for (auto [type, time] : {std::pair{QEvent::KeyPress, 1}, {QEvent::KeyRelease, 2},
+                         {QEvent::KeyPress, 2}, {QEvent::KeyRelease, 3}}) {
+                    QKeyEvent key(type, Qt::Key_Space, {}, QStringLiteral(" "));
+                    key.setTimestamp(time);
+                    QApplication::sendEvent(QApplication::focusWidget(), &key);
+                }
             else {
                 QVERIFY2(target && target->isVisible(), qPrintable(step.what));
                 if (step.act == Click)
@@ -260,6 +235,17 @@ private slots:
         // The restored size is worked out from the style before any sub-window exists.
         QCOMPARE(window.parent->childSizeFor(formExtent()), window.form->parentWidget()->sizeHint());
         QVERIFY(!window.form->parentWidget()->close()); // nor can the calculator window be closed alone
+        QVERIFY(QTest::qWaitForWindowActive(window.parent.get()));
+        // Where the screen is smaller than the form, the parent scrolls the focused control into view.
+        for (const char *name : {"cmdDWAB1", "AniPushButton1"}) QTest::mouseClick(window.form->findChild<QWidget *>(name), Qt::LeftButton);
+        QWidget *far = window.form->findChild<QWidget *>("cmdSOBRU"), *area = window.parent->centralWidget();
+        far->setFocus(Qt::TabFocusReason);
+        QVERIFY(area->rect().contains(QRect(far->mapTo(area, QPoint()), far->size())));
+        QTest::keyClick(far, Qt::Key_F1); // the manual, which Escape closes
+        QWidget *manual = window.parent->findChild<QWidget *>("manual");
+        QTRY_VERIFY(manual && manual->isActiveWindow() && manual->windowTitle() == "Quorvel 1.1.0 manual");
+        QTest::keyClick(manual, Qt::Key_Escape);
+        QTRY_VERIFY(!window.parent->findChild<QWidget *>("manual"));
         window.form->findChild<QComboBox *>("comE1")->view();
         for (const QWidget *w : window.parent->findChildren<QWidget *>())
             QVERIFY2(w->isLeftToRight(), qPrintable(w->objectName() + u' ' + w->metaObject()->className()));
@@ -275,6 +261,9 @@ private slots:
         QCOMPARE(items(w<QComboBox>("comROE")),
             "991 992 993 994 995 996 997 998 999 1000 1001 1002 1003 1004 1005 1006 1007 "
             "1008 1009 1010 1011 1012 1013 1014 1015 1016 1017 1018 1019 1020 1021 1022 1023 1024");
+        QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt)); // direction marks around its slashes
+        form->Form_Load();
+        QCOMPARE(text("lblTime"), "04/12/2026 14:55");
     }
 
     // The strip's Close and Alt+C end the program; the logo names it while the mouse is over it.
@@ -357,6 +346,12 @@ private slots:
     void boxesAndFiguresExplainThemselves()
     {
         run(Pipe);
+        const auto labels = QAccessible::queryAccessibleInterface(w("comE1"))->relations(QAccessible::Label);
+        QCOMPARE(labels.isEmpty() ? "" : labels[0].first->text(QAccessible::Name), "Pipe roughness, millimetres");
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {2, 2}, w("lblPipeHL")->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(w("lblPipeHL"), &click); // the figure's menu: Copy
+        w("lblPipeHL")->findChild<QMenu *>()->actions().value(0)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), "2.57  m");
         for (const char *name : {"lblPipeV", "lblPipeHL"}) {
             const QString tip = w(name)->toolTip(), description = w(name)->accessibleDescription();
             QVERIFY2(tip.startsWith("Reynolds number 127 324: turbulent flow, where")
@@ -391,6 +386,7 @@ private slots:
             {O, "txtSOH", "0.0009", "0.031|30.51"},
             {R, "txtRecHeight", "0.1", "0.058|58.00"},
             {R, "txtRecWidth", "0.5", "0.082|82.00"},
+            {R, "txtRecHeight", "1e400", "0.165|165.00"},
             {T, "txtTrAn", "-14", "0.076|76.00"},
             {T, "txtTrHeight", "0.3", "0.169|169.00"},
             {T, "txtTrWidth", "0", "0.007|7.00"},
@@ -501,6 +497,16 @@ private slots:
             {"sub-pages closed", !On, Orifice + Steps{"AniPushButton4", "AniPushButton3", "AniPushButton2"}, {"fraFM"}},
             {"notches under the pipe page", !On, Notches + Steps{"cmdDWAB2"}, {.frames = "fraInput fraWeir"}},
             {"access keys", !On, {{Key, "Alt+F"}, {Key, "Alt+P"}}, {.frames = "fraInput", .focus = "txtQT"}},
+            // By keyboard: Return opens a sub-page with the focus in it, Tab passes the
+            // menu buttons it covers, held Space on its Close closes it once and leaves
+            // the focus on its opener, keypad Enter opens the notches.
+            {"Return opens the orifice page", !On, {{Key, "Alt+F"}, {Key, "Tab"}, {Key, "Return"}},
+                {.frames = "fraFM fraSO", .focus = "txtSODia"}},
+            {"covered buttons passed by", On, Steps(4, {Key, "Tab"}), {.focus = "AniPushButton4"}},
+            {"held Space on Close", On, {{Hold, ""}}, {.frames = "fraFM", .focus = "AniPushButton1"}},
+            {"keypad Enter opens the notches", On, {{Key, "Tab"}, {Key, "Enter"}}, {"fraFM fraWeir", "cmdWRec"}},
+            {"8 and 32 characters", !On, {"cmdDWAB2", {Type, "txtQT", "123456789"}, "cmdDWAB1", "AniPushButton1",
+                {Type, "txtSOH", QString(40, u'9')}}, {.texts = {{"txtQT", "12345678"}, {"txtSOH", Nines32}}}},
             {"pipe page kept", !On, Pipe + Steps{"cmdDWAB1", "cmdDWAB2"},
                 {"fraInput fraOutput", "txtQT", {}, {{"txtQT", "10"}}}},
             // The roughness table shows while the roughness box has the focus, until
@@ -572,30 +578,35 @@ private slots:
         for (auto [name, shown] : expect.texts) QCOMPARE(text(name), QString(shown));
     }
 
-    // Neither the notch page's covered menu button nor Return in the roughness box
-    // does anything: the list stays as it was.
-    void coveredButtonAndReturnDoNothing()
+    // None of these does anything: the notch page's covered menu button, Return in
+    // the roughness box, the wheel over that box while another has the focus.
+    void strayInputDoesNothing()
     {
         run(Notches + Steps{"cmdWRec"});
         QWidget *menu = w("AniPushButton3");
         QVERIFY(form->childAt(menu->mapTo(form.get(), menu->rect().center())) != menu);
-        run({"cmdDWAB2", {Type, "comE1", "7"}});
-        QTest::keyClick(w("comE1"), Qt::Key_Return);
+        run({"cmdDWAB2", {Type, "comE1", "7"}, {Key, "Return"}, {Key, "Shift+Tab"}});
+        QWheelEvent wheel({5, 5}, w("comE1")->mapToGlobal(QPointF(5, 5)), {}, {0, -240}, {}, {}, Qt::NoScrollPhase, 0);
+        QApplication::sendEvent(w("comE1"), &wheel);
         QCOMPARE(QString::number(w<QComboBox>("comE1")->count()) + u' ' + text("comE1"), "10 7");
     }
 
-    // The chosen kind's caption painted blue (0x00BBGGRR), the others not.
-    void chosenKindPaintedBlue()
+    // The design's colours: the chosen kind's caption painted blue (0x00BBGGRR), the
+    // others black; button faces and boxes white.
+    void designColours()
     {
         run(OrificePage.filled + Steps{"cmdSOR"});
         const auto caption = [this](const char *button, QRgb colour) { return pixelsNear(w(button), colour, 0.6); };
         QVERIFY(caption("cmdSOR", qRgb(0, 0, 255)) > 10 && caption("cmdSOR", qRgb(255, 0, 0)) == 0);
         QVERIFY(caption("cmdSOSE", qRgb(0, 0, 255)) == 0 && caption("cmdSOSE", qRgb(0, 0, 0)) > 10);
+        for (const char *light : {"cmdSOSE", "txtSOH"})
+            QVERIFY2(pixelsNear(w(light), qRgb(255, 255, 255)) > 10 * pixelsNear(w(light), qRgb(0, 0, 0)), light);
     }
 
     // Every screen with figures in it, one after the other, rendered at full
-    // resolution, with no shown text box covered, every caption inside its label and
-    // every shown button's focus ring clear of its caption.
+    // resolution, with every control but the drawings inside its container, no shown
+    // text box covered, every caption inside its label and every shown button's
+    // focus ring clear of its caption.
     void everyScreen_data()
     {
         const Steps pipe = Pipe + TabBack, orifice = pipe + OrificePage.filled + Steps{"cmdSOR"};
@@ -618,6 +629,8 @@ private slots:
         for (QWidget *c : form->findChildren<QWidget *>()) {
             if (!c->isVisibleTo(form.get()) || c->objectName().startsWith(u"qt_") || c->objectName().isEmpty())
                 continue;
+            if (!qobject_cast<ImageBox *>(c)) // a control other than a drawing lies wholly in its container
+                QVERIFY2(c->parentWidget()->rect().contains(c->geometry()), qPrintable(c->objectName()));
             if (qobject_cast<TextBox *>(c)) // nothing lies over a shown text box
                 QVERIFY2(form->childAt(c->mapTo(form.get(), c->rect().center())) == c, qPrintable(c->objectName()));
             if (auto *label = qobject_cast<Label *>(c)) {
@@ -633,42 +646,6 @@ private slots:
             if (button->isVisibleTo(form.get())) focusRingClearOfCaption(button);
             if (QTest::currentTestFailed()) return;
         }
-    }
-
-    // Each control against the catalogue: container, place (or the edge an
-    // auto-size label keeps), text colour and font.
-    void catalogue_data()
-    {
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QRect>("at");
-        QTest::addColumn<QString>("font");
-        for (const QString &section : QString(Catalogue).split(u'@', Qt::SkipEmptyParts))
-            for (const QString &record : section.section(u' ', 1).split(QStringLiteral("; "))) {
-                const QStringList f = record.simplified().split(u' ');
-                const auto px = [&](int i) { return f[i].toInt(); };
-                QTest::newRow(qPrintable(f[0]))
-                    << section.section(u' ', 0, 0) << QRect(px(1), px(2), px(3), px(4)) << f[5];
-            }
-    }
-    void catalogue()
-    {
-        QFETCH(QString, container);
-        QFETCH(QRect, at);
-        QFETCH(QString, font);
-        QWidget *c = w(QTest::currentDataTag());
-        QVERIFY(c && c->parentWidget() == w(container));
-        const QChar grow = font.endsWith(u'<') || font.endsWith(u'>') ? font.back() : QChar();
-        font.remove(u'<').remove(u'>');
-        const QRect now = c->geometry();
-        const bool edgeKept = grow == u'<' ? now.left() == at.left() : now.right() == at.right();
-        QVERIFY(grow.isNull() ? now == at : now.top() == at.top() && edgeKept);
-        if (font.contains(u'/')) QCOMPARE(c->palette().color(QPalette::WindowText), Colours[font.back()]);
-        font = font.section(u'/', 0, 0).replace(u'F', QStringLiteral("9.75B"));
-        const QFont cf = c->font();
-        const int pixels = qRound(font.section(QRegularExpression("[BIU]"), 0, 0).toDouble() * 96 / 72);
-        QVERIFY(font == u"-"
-            || (cf.pixelSize() == pixels && cf.bold() == font.contains(u'B') && cf.italic() == font.contains(u'I')
-                && cf.underline() == font.contains(u'U')));
     }
 
     void tabOrder()

@@ -1,6 +1,5 @@
 // fuzz_val without libFuzzer, for a build that has none (the WebAssembly one under
-// Node): the same check of Val against the independent reading, on given inputs.
-//   replay FILE...       each file is one input (a corpus)
+// Node): the same check of Val against the independent reading.
 //   replay --made N      N inputs made from numbers' pieces (digits, points, signs,
 //                        exponents, blanks, "&H", "&O", rounding and range edges);
 //                        then one line with a digest of Val's bits, of Format's texts
@@ -14,8 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
@@ -58,46 +55,35 @@ void add(const std::string &s) { add(s.data(), s.size() + 1); }
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--made") == 0) {
-        const long n = std::atol(argv[2]);
-        for (long i = 0; i < n; ++i) {
-            const std::string s = made();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(s.data()), s.size());
-            const double v = Val(s);
-            add(&v, sizeof v);
-            // A double from random bits, and one near the figures' range.
-            std::uint64_t bits = next();
-            double d;
-            std::memcpy(&d, &bits, sizeof d);
-            const double e = double(std::int64_t(next() % 2000000001) - 1000000000) / double(1 + next() % 100000);
-            for (double x : {d, e, v}) {
-                add(Format(x, "#0.00"));
-                add(Format(x, "#0.000"));
-                char buf[64];
-                const auto r = std::to_chars(buf, buf + sizeof buf, x);
-                add(std::string(buf, r.ptr));
-            }
-        }
-        // Every power of two, where the reading interval is lopsided.
-        for (int k = -1074; k <= 1023; ++k) {
+    if (argc != 3 || std::strcmp(argv[1], "--made") != 0) {
+        std::fprintf(stderr, "usage: replay --made N\n");
+        return 2;
+    }
+    const long n = std::atol(argv[2]);
+    for (long i = 0; i < n; ++i) {
+        const std::string s = made();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(s.data()), s.size());
+        const double v = Val(s);
+        add(&v, sizeof v);
+        // A double from random bits, and one near the figures' range.
+        std::uint64_t bits = next();
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        const double e = double(std::int64_t(next() % 2000000001) - 1000000000) / double(1 + next() % 100000);
+        for (double x : {d, e, v}) {
+            add(Format(x, "#0.00"));
+            add(Format(x, "#0.000"));
             char buf[64];
-            const auto r = std::to_chars(buf, buf + sizeof buf, std::ldexp(1.0, k));
+            const auto r = std::to_chars(buf, buf + sizeof buf, x);
             add(std::string(buf, r.ptr));
         }
-        std::printf("%ld made inputs agree; digest %016llx\n", n, static_cast<unsigned long long>(digest));
-        return 0;
     }
-    int files = 0;
-    for (int i = 1; i < argc; ++i) {
-        std::ifstream in(argv[i], std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "replay: cannot read %s\n", argv[i]);
-            return 2;
-        }
-        const std::string s((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(s.data()), s.size());
-        ++files;
+    // Every power of two, where the reading interval is lopsided.
+    for (int k = -1074; k <= 1023; ++k) {
+        char buf[64];
+        const auto r = std::to_chars(buf, buf + sizeof buf, std::ldexp(1.0, k));
+        add(std::string(buf, r.ptr));
     }
-    std::printf("%d inputs agree\n", files);
+    std::printf("%ld made inputs agree; digest %016llx\n", n, static_cast<unsigned long long>(digest));
     return 0;
 }
