@@ -67,16 +67,17 @@ private slots:
     {
         Cases<double(std::string)>::rows({
             {"empty", "", 0},
-            {"blanks, unit", "  2.5 m", 2.5},
+            {"blanks, sign, unit", "  +2.5 m", 2.5},
             {"comma", "1,5", 1},
             {"&H10", "&H10", 16},
+            {"&hff", "&hff", 255},
             {"$5", "$5", 0},
             {"tab, line feed", "1\t2\n3", 123},
             {"return", "1\r2", 1},
             {"1.2.3", "1.2.3", 1.2},
             {"-.5e1", "-.5e1", -5},
             {"7e-", "7e-", 7},
-            {"&o777", "&o777", 511},
+            {"&o7778", "&o7778", 511},
             {"&HFFFF", "&HFFFF", 65535},
             {"17 digits", "9007199254740993", 9007199254740992.0},
             {"beyond max", "1.7976931348623159e308", Inf},
@@ -102,6 +103,7 @@ private slots:
             {"shortest text", "0.1 m",
                 "Read as 0.1. Reading stops at \u201cm\u201d: the rest is not part of the number."},
             {"exponent cut", "2e-", "Read as 2. Reading stops at \u201ce-\u201d: the rest is not part of the number."},
+            {"second point", "1.2.3", "Read as 1.2. Reading stops at \u201c.3\u201d: the rest is not part of the number."},
             {"&H alone", "&H", "Read as 0. The text does not begin with a number."},
             {"too large", "1e400x",
                 "Read as a number too large to compute with. Reading stops at \u201cx\u201d: the rest is "
@@ -176,6 +178,7 @@ private slots:
             {"pi 3.14159", 150.6, 100, 0.1, 0.5, "19.18|569.34"},
             {"pi headloss", 15.4, 100, 0.05, 0.5, "7.84|238.33"},
             {"g 9.81", 3, 100, 0.05, 0.5, "1.53|9.19"},
+            {"change against f, not f0", 150, 200, 0.15, 0.03, "8.49|70.96"}, // against f0: 70.94
             {"negative diameter", 10, 100, -0.1, 0.5, "-"},
             {"never settles", 0.002, 1, 1, 1000, "-"},
             {"headloss overflows", 1e300, 1, 1, 0.5, "-"},
@@ -273,6 +276,7 @@ private slots:
             {"fully contracted, width 2.99 H", r, 0.2, 0.598, 2, false},
             {"trapezoidal 0.06 m", t, 14, 0.06, 0.5, true},
             {"trapezoidal 0.0599 m", t, 14, 0.0599, 0.5, false},
+            {"trapezoidal 0 degrees", t, 0, 0.2, 0.5, true},
             {"trapezoidal 89.9 degrees", t, 89.9, 0.2, 0.5, true},
             {"trapezoidal 90 degrees", t, 90, 0.2, 0.5, false},
             {"trapezoidal -1 degree", t, -1, 0.2, 0.5, false},
