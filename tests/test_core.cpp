@@ -103,7 +103,8 @@ private slots:
             {"shortest text", "0.1 m",
                 "Read as 0.1. Reading stops at \u201cm\u201d: the rest is not part of the number."},
             {"exponent cut", "2e-", "Read as 2. Reading stops at \u201ce-\u201d: the rest is not part of the number."},
-            {"second point", "1.2.3", "Read as 1.2. Reading stops at \u201c.3\u201d: the rest is not part of the number."},
+            {"second point", "1.2.3",
+                "Read as 1.2. Reading stops at \u201c.3\u201d: the rest is not part of the number."},
             {"&H alone", "&H", "Read as 0. The text does not begin with a number."},
             {"too large", "1e400x",
                 "Read as a number too large to compute with. Reading stops at \u201cx\u201d: the rest is "

@@ -12,8 +12,8 @@
 #include "toolkit/controls.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QMenu>
 #include <QMimeData>
@@ -237,7 +237,8 @@ private slots:
         QVERIFY(!window.form->parentWidget()->close()); // nor can the calculator window be closed alone
         QVERIFY(QTest::qWaitForWindowActive(window.parent.get()));
         // Where the screen is smaller than the form, the parent scrolls the focused control into view.
-        for (const char *name : {"cmdDWAB1", "AniPushButton1"}) QTest::mouseClick(window.form->findChild<QWidget *>(name), Qt::LeftButton);
+        for (const char *name : {"cmdDWAB1", "AniPushButton1"})
+            QTest::mouseClick(window.form->findChild<QWidget *>(name), Qt::LeftButton);
         QWidget *far = window.form->findChild<QWidget *>("cmdSOBRU"), *area = window.parent->centralWidget();
         far->setFocus(Qt::TabFocusReason);
         QVERIFY(area->rect().contains(QRect(far->mapTo(area, QPoint()), far->size())));
@@ -505,8 +506,10 @@ private slots:
             {"covered buttons passed by", On, Steps(4, {Key, "Tab"}), {.focus = "AniPushButton4"}},
             {"held Space on Close", On, {{Hold, ""}}, {.frames = "fraFM", .focus = "AniPushButton1"}},
             {"keypad Enter opens the notches", On, {{Key, "Tab"}, {Key, "Enter"}}, {"fraFM fraWeir", "cmdWRec"}},
-            {"8 and 32 characters", !On, {"cmdDWAB2", {Type, "txtQT", "123456789"}, "cmdDWAB1", "AniPushButton1",
-                {Type, "txtSOH", QString(40, u'9')}}, {.texts = {{"txtQT", "12345678"}, {"txtSOH", Nines32}}}},
+            {"8 and 32 characters", !On,
+                {"cmdDWAB2", {Type, "txtQT", "123456789"}, "cmdDWAB1", "AniPushButton1",
+                    {Type, "txtSOH", QString(40, u'9')}},
+                {.texts = {{"txtQT", "12345678"}, {"txtSOH", Nines32}}}},
             {"pipe page kept", !On, Pipe + Steps{"cmdDWAB1", "cmdDWAB2"},
                 {"fraInput fraOutput", "txtQT", {}, {{"txtQT", "10"}}}},
             // The roughness table shows while the roughness box has the focus, until
