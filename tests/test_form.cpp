@@ -22,6 +22,7 @@
 
 namespace {
 
+// The design's tab stops, in their tab order.
 const char *TabOrder =
     "txtQT txtLOP txtDOP comE1 cmdDrop7 comROE txtSODia txtSOH txtRecWidth txtRecHeight txtVAn "
     "txtVHeight txtTrHeight txtTrWidth txtTrAn cmdDWAB2 cmdDWAB1 AniPushButton1 AniPushButton3 cmdWRec "
@@ -47,7 +48,8 @@ const Steps Orifice{"cmdDWAB1", "AniPushButton1"}, Notches{"cmdDWAB1", "AniPushB
 const Steps Rough{"cmdDWAB2", {Key, "Tab"}, {Key, "Tab"}, {Key, "Tab"}}, TabBack{{Key, "Tab"}, {Key, "Shift+Tab"}};
 
 // What a row checks, where given: the frames shown, the focus, the variant
-// buttons marked (a blue caption B, the state flag F), and the texts of controls.
+// buttons marked (a blue caption B, the state flag F, "?" where a screen reader is
+// told otherwise), and the texts of controls.
 struct Expect {
     QString frames, focus, marks;
     QList<std::pair<const char *, const char *>> texts;
@@ -65,7 +67,7 @@ const Page RecPage{
 const Page TrapPage{Notches + Steps{"cmdWeirTrap", {"txtTrAn", "14"}, {"txtTrHeight", "0.2"}, {"txtTrWidth", "0.5"}},
     {"lblTCumec", "lblTLiter"}};
 const Page VPage{Notches + Steps{"cmdWeirV", {"txtVAn", "90"}, {"txtVHeight", "0.2"}}, {"lblVCumec", "lblVLiter"}};
-const char *Nines32 = "99999999999999999999999999999999";
+const char *Nines32 = "99999999999999999999999999999999"; // the most a box takes
 using BoxCases = Cases<QString(const Page *, QString, QString)>;
 
 } // namespace
@@ -106,7 +108,7 @@ class FormTest : public QObject {
     }
     QString marks()
     {
-        return listed<AniPushButton>([](AniPushButton *b) { // "?": a screen reader is told otherwise
+        return listed<AniPushButton>([](AniPushButton *b) {
             const bool blue = b->foreColor() == 0xFF0000;
             const QAccessible::State told = QAccessible::queryAccessibleInterface(b)->state();
             const QString wrong = told.selected == blue && told.checked == b->value() ? "" : "?";
